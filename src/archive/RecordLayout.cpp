@@ -1,0 +1,101 @@
+#include "archive/RecordLayout.h"
+
+#include "archive/Cp1252.h"
+
+#include <cstring>
+#include <stdexcept>
+
+RecordLayout::RecordLayout(FieldEncoding encoding, std::initializer_list<FieldSpec> fields)
+    : m_encoding(encoding), m_fields(fields)
+{
+    m_offsets.reserve(m_fields.size());
+    for (const FieldSpec &f : m_fields) {
+        if (f.length < 0 || (encoding == FieldEncoding::LengthPrefixed && f.length > 255))
+            throw std::logic_error(std::string("field too long for one length byte: ") + f.name);
+        m_offsets.push_back(m_size);
+        m_size += f.length + 1;
+    }
+}
+
+int RecordLayout::indexOf(QLatin1StringView name) const
+{
+    for (int i = 0; i < fieldCount(); ++i)
+        if (name == QLatin1StringView(m_fields[i].name))
+            return i;
+    return -1;
+}
+
+int RecordLayout::field(const char *name) const
+{
+    const int i = indexOf(QLatin1StringView(name));
+    if (i < 0)
+        throw std::logic_error(std::string("unknown record field ") + name);
+    return i;
+}
+
+QStringList RecordLayout::names() const
+{
+    QStringList out;
+    for (const FieldSpec &f : m_fields)
+        out << QLatin1StringView(f.name);
+    return out;
+}
+
+QString RecordLayout::rawText(const char *record, int field) const
+{
+    const char *p = record + m_offsets[field];
+    const int n = m_fields[field].length;
+    if (m_encoding == FieldEncoding::LengthPrefixed) {
+        int len = static_cast<unsigned char>(p[0]);
+        if (len > n)
+            len = n;
+        return cp1252::decode(p + 1, len);
+    }
+    const void *zero = std::memchr(p, 0, n + 1);
+    const qsizetype len = zero ? static_cast<const char *>(zero) - p : n + 1;
+    // A field without its terminator gives its N + 1 bytes, but never more than N characters
+    // reach the program.
+    return cp1252::decode(p, len > n ? n : len);
+}
+
+QString trimField(const QString &text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString RecordLayout::text(const char *record, int field) const
+{
+    return trimField(rawText(record, field));
+}
+
+void RecordLayout::setText(char *record, int field, const QString &value) const
+{
+    char *p = record + m_offsets[field];
+    const int n = m_fields[field].length;
+    QByteArray bytes = cp1252::encode(value);
+    if (bytes.size() > n)
+        bytes.truncate(n);
+    std::memset(p, 0, n + 1);
+    if (m_encoding == FieldEncoding::LengthPrefixed) {
+        p[0] = static_cast<char>(bytes.size());
+        std::memcpy(p + 1, bytes.constData(), bytes.size());
+    } else {
+        std::memcpy(p, bytes.constData(), bytes.size());
+    }
+}
+
+Record::Record(const RecordLayout &layout)
+    : m_layout(&layout), m_bytes(layout.recordSize(), '\0')
+{
+}
+
+Record::Record(const RecordLayout &layout, QByteArray bytes)
+    : m_layout(&layout), m_bytes(std::move(bytes))
+{
+    m_bytes.resize(layout.recordSize(), '\0');
+}

@@ -1,0 +1,10 @@
+#include "shell/WindowSet.h"
+
+// Each app declares its windows here, in the order the program has always created them.
+namespace brisvola {
+
+void registerAppWindows()
+{
+}
+
+} // namespace brisvola

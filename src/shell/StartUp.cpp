@@ -1,0 +1,20 @@
+#include "shell/StartUp.h"
+
+#include "shell/WindowSet.h"
+
+#include <QLocale>
+#include <QWidget>
+
+namespace brisvola {
+
+void startUp()
+{
+    // Dates and numbers are the program's own ("dd/mm/yyyy", decimal comma), never the
+    // machine's: Qt's own widgets follow this locale too.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    registerAppWindows();
+    if (QWidget *password = window(QStringLiteral("TfrmPassword")))
+        password->show();
+}
+
+} // namespace brisvola

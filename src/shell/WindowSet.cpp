@@ -1,0 +1,68 @@
+#include "shell/WindowSet.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace brisvola {
+
+namespace {
+struct Entry
+{
+    WindowFactory factory;
+    QPointer<QWidget> instance;
+};
+
+QHash<QString, Entry> &entries()
+{
+    static QHash<QString, Entry> table;
+    return table;
+}
+} // namespace
+
+void registerWindow(const QString &className, WindowFactory factory)
+{
+    entries()[className].factory = std::move(factory);
+}
+
+bool hasWindow(const QString &className)
+{
+    return entries().contains(className);
+}
+
+QWidget *window(const QString &className)
+{
+    auto it = entries().find(className);
+    if (it == entries().end())
+        return nullptr;
+    if (!it->instance) {
+        QWidget *w = it->factory();
+        w->setObjectName(className);
+        it->instance = w;
+    }
+    return it->instance;
+}
+
+QWidget *existingWindow(const QString &className)
+{
+    auto it = entries().find(className);
+    return it == entries().end() ? nullptr : it->instance.data();
+}
+
+void showInstead(QWidget *shown, QWidget *hidden)
+{
+    if (shown)
+        shown->show();
+    if (hidden && hidden != shown)
+        hidden->hide();
+}
+
+void destroyWindows()
+{
+    for (auto &e : entries()) {
+        delete e.instance.data();
+        e.instance = nullptr;
+    }
+}
+
+} // namespace brisvola

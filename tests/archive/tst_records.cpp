@@ -1,0 +1,257 @@
+#include "TestSupport.h"
+
+#include "archive/ArchiveError.h"
+#include "archive/Cp1252.h"
+#include "archive/RecordFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+// A small layout of each encoding; the archives' own tables are tested in their apps.
+const RecordLayout zeroLayout(FieldEncoding::ZeroTerminated, {{"Nome", 5}, {"Note", 3}});
+const RecordLayout prefixLayout(FieldEncoding::LengthPrefixed, {{"Nome", 5}, {"Note", 3}});
+
+QByteArray bytes(std::initializer_list<int> list)
+{
+    QByteArray out;
+    for (int b : list)
+        out += char(b);
+    return out;
+}
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+private slots:
+    void codePageRoundTrip_data();
+    void codePageRoundTrip();
+    void undefinedBytesSurvive();
+    void layoutOffsets();
+    void fieldWrite_data();
+    void fieldWrite();
+    void readersNeverTakeMoreThanN();
+    void readTrims();
+    void fileOperations();
+    void partialRecordInvisibleAndOverwritten();
+    void failures();
+    void positionLabel();
+    void scanStopsAndCountsBlocks();
+    void concurrentAppendsKeepEveryRecord();
+};
+
+void TestRecords::codePageRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("encoded");
+    QTest::addColumn<QString>("decoded");
+    QTest::newRow("ascii") << "Pasta" << QByteArray("Pasta") << "Pasta";
+    QTest::newRow("accents") << QStringLiteral("Sì perché") << QByteArray("S\xec perch\xe9")
+                             << QStringLiteral("Sì perché");
+    QTest::newRow("euro and quotes") << QStringLiteral("€ “a” – …")
+                                     << QByteArray("\x80 \x93" "a\x94 \x96 \x85")
+                                     << QStringLiteral("€ “a” – …");
+    QTest::newRow("greek is ?") << QStringLiteral("αβ") << QByteArray("??") << "??";
+    QTest::newRow("emoji is one ?") << QStringLiteral("a😀b") << QByteArray("a?b") << "a?b";
+}
+
+void TestRecords::codePageRoundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, encoded);
+    QFETCH(QString, decoded);
+    QCOMPARE(cp1252::encode(text), encoded);
+    QCOMPARE(cp1252::decode(encoded), decoded);
+}
+
+void TestRecords::undefinedBytesSurvive()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    QCOMPARE(cp1252::encode(cp1252::decode(all)), all);
+}
+
+void TestRecords::layoutOffsets()
+{
+    QCOMPARE(zeroLayout.recordSize(), 10);
+    QCOMPARE(zeroLayout.offset(1), 6);
+    QCOMPARE(zeroLayout.field("Note"), 1);
+    QCOMPARE(zeroLayout.indexOf(QLatin1StringView("Assente")), -1);
+}
+
+void TestRecords::fieldWrite_data()
+{
+    QTest::addColumn<bool>("prefixed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("zero short") << false << "ab" << bytes({'a', 'b', 0, 0, 0, 0});
+    QTest::newRow("zero exactly N") << false << "abcde" << bytes({'a', 'b', 'c', 'd', 'e', 0});
+    QTest::newRow("zero cut") << false << "abcdefg" << bytes({'a', 'b', 'c', 'd', 'e', 0});
+    QTest::newRow("zero si") << false << QStringLiteral("Sì") << bytes({0x53, 0xEC, 0, 0, 0, 0});
+    QTest::newRow("prefix short") << true << "ab" << bytes({2, 'a', 'b', 0, 0, 0});
+    QTest::newRow("prefix exactly N") << true << "abcde" << bytes({5, 'a', 'b', 'c', 'd', 'e'});
+    QTest::newRow("prefix cut") << true << "abcdefg" << bytes({5, 'a', 'b', 'c', 'd', 'e'});
+    QTest::newRow("prefix blanks kept") << true << " a " << bytes({3, ' ', 'a', ' ', 0, 0});
+}
+
+void TestRecords::fieldWrite()
+{
+    QFETCH(bool, prefixed);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, stored);
+    Record r(prefixed ? prefixLayout : zeroLayout);
+    r.setText("Nome", QStringLiteral("xxxxxxxxx")); // spare bytes must not keep old text
+    r.setText("Nome", text);
+    QCOMPARE(r.bytes().left(6), stored);
+    QCOMPARE(r.text("Nome"), text.trimmed().left(5));
+}
+
+void TestRecords::readersNeverTakeMoreThanN()
+{
+    // A length byte beyond N, and a zero-terminated field with no terminator at all.
+    Record p(prefixLayout, bytes({200, 'a', 'b', 'c', 'd', 'e', 3, 'x', 'y', 'z'}));
+    QCOMPARE(p.text(0), QStringLiteral("abcde"));
+    QCOMPARE(p.text(1), QStringLiteral("xyz"));
+    Record z(zeroLayout, bytes({'a', 'b', 'c', 'd', 'e', 'f', 'x', 'y', 'z', 'w'}));
+    QCOMPARE(z.text(0), QStringLiteral("abcde"));
+    QCOMPARE(z.text(1), QStringLiteral("xyz"));
+}
+
+void TestRecords::readTrims()
+{
+    Record r(prefixLayout);
+    r.setText(0, QStringLiteral(" \t a\r"));
+    QCOMPARE(r.rawText(0), QStringLiteral(" \t a\r"));
+    QCOMPARE(r.text(0), QStringLiteral("a"));
+}
+
+void TestRecords::fileOperations()
+{
+    TempProgramFolder folder;
+    RecordFile file(folder.file("Prova.pro"), prefixLayout);
+    QVERIFY(!QFile::exists(file.path()));
+    QCOMPARE(file.count(), 0); // the first operation creates the archive empty
+    QVERIFY(QFile::exists(file.path()));
+    QCOMPARE(QFile(file.path()).size(), 0);
+
+    Record a(prefixLayout), b(prefixLayout);
+    a.setText(0, QStringLiteral("uno"));
+    b.setText(0, QStringLiteral("due"));
+    QCOMPARE(file.append(a), 1);
+    QCOMPARE(file.append(b), 2);
+    QCOMPARE(file.count(), 2);
+    QCOMPARE(file.read(2).text(0), QStringLiteral("due"));
+
+    a.setText(0, QStringLiteral("tre"));
+    file.write(1, a);
+    QCOMPARE(file.read(1).text(0), QStringLiteral("tre"));
+    QCOMPARE(file.read(2).text(0), QStringLiteral("due"));
+    QCOMPARE(QFile(file.path()).size(), 2 * prefixLayout.recordSize());
+}
+
+void TestRecords::partialRecordInvisibleAndOverwritten()
+{
+    TempProgramFolder folder;
+    RecordFile file(folder.file("Prova.pro"), prefixLayout);
+    Record a(prefixLayout);
+    a.setText(0, QStringLiteral("uno"));
+    file.append(a);
+    {
+        QFile f(file.path());
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("\x03pa", 3); // a record cut short, as a copy interrupted half-way leaves it
+    }
+    QCOMPARE(file.count(), 1);
+    QCOMPARE(file.append(a), 2);
+    QCOMPARE(QFile(file.path()).size(), 2 * prefixLayout.recordSize());
+}
+
+void TestRecords::failures()
+{
+    TempProgramFolder folder;
+    RecordFile file(folder.file("Prova.pro"), prefixLayout);
+    Record a(prefixLayout);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.read(1));
+    file.append(a);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.read(0));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.read(2));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.write(2, a));
+
+    RecordFile missingFolder(folder.file("non/esiste.pro"), prefixLayout);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, missingFolder.count());
+
+    // An archive that cannot be opened for writing is refused, and left whole.
+    QFile::setPermissions(file.path(), QFile::ReadOwner);
+    if (QFile(file.path()).open(QIODevice::ReadWrite))
+        QSKIP("running as a user who can write any file");
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.count());
+    QCOMPARE(QFile(file.path()).size(), prefixLayout.recordSize());
+}
+
+void TestRecords::positionLabel()
+{
+    QCOMPARE(RecordFile::positionFromText(QString()), 0);
+    QCOMPARE(RecordFile::positionFromText(QStringLiteral("12")), 12);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, RecordFile::positionFromText(QStringLiteral("x1")));
+}
+
+void TestRecords::scanStopsAndCountsBlocks()
+{
+    TempProgramFolder folder;
+    const RecordLayout big(FieldEncoding::ZeroTerminated, {{"Testo", 200000}});
+    RecordFile file(folder.file("Grande.pro"), big);
+    Record r(big);
+    for (int i = 1; i <= 12; ++i) { // more than one block of 1 MiB
+        r.setText(0, QString::number(i));
+        file.append(r);
+    }
+    QList<qint64> seen;
+    file.scan([&](qint64 pos, const RecordView &v) {
+        if (v.text(0) != QString::number(pos))
+            return false;
+        seen << pos;
+        return true;
+    });
+    QCOMPARE(seen.size(), 12);
+    seen.clear();
+    file.scan([&](qint64 pos, const RecordView &) {
+        seen << pos;
+        return pos < 3;
+    });
+    QCOMPARE(seen, (QList<qint64>{1, 2, 3}));
+}
+
+void TestRecords::concurrentAppendsKeepEveryRecord()
+{
+    // Two processes append to one archive at once, as two workstations sharing the program
+    // folder do: every record must arrive whole and none may be written over.
+    TempProgramFolder folder;
+    const QString path = folder.file("Condiviso.pro");
+    const QString helper = QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/archive_append_helper");
+    constexpr int perProcess = 300;
+    QProcess one, two;
+    one.start(helper, {path, QStringLiteral("A"), QString::number(perProcess)});
+    two.start(helper, {path, QStringLiteral("B"), QString::number(perProcess)});
+    QVERIFY(one.waitForFinished(60000) && two.waitForFinished(60000));
+    QCOMPARE(one.exitCode(), 0);
+    QCOMPARE(two.exitCode(), 0);
+
+    const RecordLayout layout(FieldEncoding::LengthPrefixed, {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
+    RecordFile file(path, layout);
+    QCOMPARE(file.count(), 2 * perProcess);
+    QSet<QString> seen;
+    file.scan([&](qint64, const RecordView &v) {
+        const QString key = v.text(0) + v.text(1);
+        if (v.text(2) != QString(250, v.text(0).at(0)))
+            return false;
+        seen.insert(key);
+        return true;
+    });
+    QCOMPARE(seen.size(), 2 * perProcess);
+}
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "shell/Messages.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <deque>
+
+// Records every message instead of showing it, answering from a script (OK by default; Yes for
+// questions unless scripted otherwise). Installed for its lifetime.
+class MessageRecorder : public brisvola::MessageService
+{
+public:
+    struct Shown
+    {
+        brisvola::MessageKind kind;
+        QString text;
+        brisvola::MessageButtons buttons;
+    };
+
+    MessageRecorder();
+    ~MessageRecorder() override;
+
+    brisvola::MessageAnswer show(QWidget *parent, brisvola::MessageKind kind, const QString &text,
+                                 brisvola::MessageButtons buttons) override;
+
+    void answerNext(brisvola::MessageAnswer answer) { m_answers.push_back(answer); }
+    QList<Shown> shown;
+    QStringList texts() const;
+    QString last() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    void clear() { shown.clear(); }
+
+private:
+    std::deque<brisvola::MessageAnswer> m_answers;
+    brisvola::MessageService *m_previous = nullptr;
+};
+
+// A fresh, empty program folder for one test, removed afterwards; the program folder points at
+// it for its lifetime.
+class TempProgramFolder
+{
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
