@@ -1,5 +1,6 @@
 #include "shell/WindowSet.h"
 
+#include <QCloseEvent>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -55,6 +56,29 @@ void showInstead(QWidget *shown, QWidget *hidden)
         shown->show();
     if (hidden && hidden != shown)
         hidden->hide();
+}
+
+namespace {
+class LauncherReturn : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close) {
+            auto *w = static_cast<QWidget *>(watched);
+            showInstead(window(QStringLiteral("TfrmAvvio")), w);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void returnToLauncherOnClose(QWidget *appWindow)
+{
+    appWindow->installEventFilter(new LauncherReturn(appWindow));
 }
 
 void destroyWindows()

@@ -31,6 +31,10 @@ QWidget *existingWindow(const QString &className);
 // Shows a window in place of another (an app window over the launcher, and back).
 void showInstead(QWidget *shown, QWidget *hidden);
 
+// Makes an app window bring the launcher ("TfrmAvvio") back whenever it is closed, whichever way:
+// its exit button or the window's own close box. The window is hidden, never destroyed.
+void returnToLauncherOnClose(QWidget *appWindow);
+
 // Every declared window is made in this order; used by start-up and by tests.
 void registerAppWindows();
 // Destroys every instance (tests only: the program keeps its windows until it ends).
