@@ -12,6 +12,12 @@ constexpr char16_t high[32] = {
 
 QString decode(const char *data, qsizetype size)
 {
+    // Most texts have no byte in 0x80..0x9F, where the code page differs from Latin-1.
+    bool latin1 = true;
+    for (qsizetype i = 0; i < size && latin1; ++i)
+        latin1 = (static_cast<unsigned char>(data[i]) & 0xE0) != 0x80;
+    if (latin1)
+        return QString::fromLatin1(data, size);
     QString out(size, Qt::Uninitialized);
     QChar *dst = out.data();
     for (qsizetype i = 0; i < size; ++i) {

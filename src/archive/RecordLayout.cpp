@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 RecordLayout::RecordLayout(FieldEncoding encoding, std::initializer_list<FieldSpec> fields)
     : m_encoding(encoding), m_fields(fields)
@@ -41,21 +42,27 @@ QStringList RecordLayout::names() const
     return out;
 }
 
-QString RecordLayout::rawText(const char *record, int field) const
+namespace {
+// The bytes of a field's text as its encoding defines them, never more than N.
+std::pair<const char *, qsizetype> fieldBytes(const char *p, int n, FieldEncoding encoding)
 {
-    const char *p = record + m_offsets[field];
-    const int n = m_fields[field].length;
-    if (m_encoding == FieldEncoding::LengthPrefixed) {
-        int len = static_cast<unsigned char>(p[0]);
-        if (len > n)
-            len = n;
-        return cp1252::decode(p + 1, len);
+    if (encoding == FieldEncoding::LengthPrefixed) {
+        const int len = static_cast<unsigned char>(p[0]);
+        return {p + 1, len > n ? n : len};
     }
-    const void *zero = std::memchr(p, 0, n + 1);
-    const qsizetype len = zero ? static_cast<const char *>(zero) - p : n + 1;
     // A field without its terminator gives its N + 1 bytes, but never more than N characters
     // reach the program.
-    return cp1252::decode(p, len > n ? n : len);
+    const void *zero = std::memchr(p, 0, n + 1);
+    const qsizetype len = zero ? static_cast<const char *>(zero) - p : n + 1;
+    return {p, len > n ? n : len};
+}
+} // namespace
+
+QString RecordLayout::rawText(const char *record, int field) const
+{
+    const auto [data, len] =
+        fieldBytes(record + m_offsets[field], m_fields[field].length, m_encoding);
+    return cp1252::decode(data, len);
 }
 
 QString trimField(const QString &text)
@@ -70,7 +77,16 @@ QString trimField(const QString &text)
 
 QString RecordLayout::text(const char *record, int field) const
 {
-    return trimField(rawText(record, field));
+    // Trimmed on the bytes, before decoding: the characters up to the blank are the same bytes
+    // in code page 1252, and scans decode each field once.
+    auto [data, len] = fieldBytes(record + m_offsets[field], m_fields[field].length, m_encoding);
+    while (len > 0 && static_cast<unsigned char>(data[0]) <= 0x20) {
+        ++data;
+        --len;
+    }
+    while (len > 0 && static_cast<unsigned char>(data[len - 1]) <= 0x20)
+        --len;
+    return cp1252::decode(data, len);
 }
 
 void RecordLayout::setText(char *record, int field, const QString &value) const
