@@ -1,0 +1,119 @@
+#include "shell/Picture.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace brisvola {
+
+Picture::Picture(const QString &resource, QWidget *parent)
+    : QWidget(parent), m_resource(resource), m_renderer(new QSvgRenderer(resource, this))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Picture::setClickable(bool clickable)
+{
+    m_clickable = clickable;
+    setCursor(clickable && isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+QSize Picture::sizeHint() const
+{
+    return m_renderer->isValid() ? m_renderer->defaultSize() : QSize(32, 32);
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    if (!m_renderer->isValid())
+        return;
+    QSizeF size = m_renderer->defaultSize();
+    size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
+    const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
+                        size.height());
+    QPainter painter(this);
+    if (isEnabled()) {
+        m_renderer->render(&painter, target);
+        return;
+    }
+    // Disabled: the same picture in pale grey.
+    const qreal ratio = devicePixelRatioF();
+    QImage image((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        m_renderer->render(&p);
+    }
+    QImage grey = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const int g = 150 + qGray(line[x]) * 100 / 255;
+            line[x] = qRgba(g, g, g, qAlpha(line[x]));
+        }
+    }
+    grey.setDevicePixelRatio(ratio);
+    painter.drawImage(target.topLeft(), grey);
+}
+
+void Picture::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = m_clickable && event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void Picture::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        setClickable(m_clickable);
+    QWidget::changeEvent(event);
+}
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setPointSize(14);
+    f.setUnderline(true);
+    setFont(f);
+    setColor(normalColor());
+}
+
+void LinkLabel::setColor(const QColor &color)
+{
+    m_color = color;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        setColor(pressedColor());
+    }
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    setColor(normalColor());
+    const bool click = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace brisvola
