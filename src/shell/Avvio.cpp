@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QScreen>
 
 using namespace brisvola;
 
@@ -113,10 +114,11 @@ QString TfrmAvvio::webSite()
 void TfrmAvvio::addTile(const QString &number, const QString &windowName, const QString &artwork,
                         int column, int row)
 {
-    // Three tiles of 320 across a panel of 995, with equal gaps; the two rows between the strips.
-    const int gapX = (panelWidth - 3 * tileWidth) / 4;
+    // Three tiles of 320 centred across the panel; the two rows evenly between the strips.
+    constexpr int gapX = 10;
+    constexpr int left = (panelWidth - 3 * tileWidth - 2 * gapX) / 2;
     const int gapY = (panelHeight - headerHeight - footerHeight - 2 * tileHeight) / 3;
-    const QRect geometry(gapX + column * (tileWidth + gapX),
+    const QRect geometry(left + column * (tileWidth + gapX),
                          headerHeight + gapY + row * (tileHeight + gapY), tileWidth, tileHeight);
     QWidget *tile = whiteStrip(panContainer, QStringLiteral("panApp") + number, geometry);
     Tile t{number, windowName,
@@ -166,6 +168,9 @@ void TfrmAvvio::resizeEvent(QResizeEvent *event)
 void TfrmAvvio::showEvent(QShowEvent *event)
 {
     updateTiles();
+    // Maximised also where no window manager honours the state.
+    if (const QScreen *s = screen(); s && windowState().testFlag(Qt::WindowMaximized))
+        setGeometry(s->availableGeometry());
     QWidget::showEvent(event);
 }
 

@@ -26,6 +26,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF3, 0xF6, 0xFA));
     setPalette(pal);
+    setStyleSheet(shellStyleSheet());
 
     auto *imgCambia = new Picture(QStringLiteral(":/shell/cambia_password.svg"), this);
     imgCambia->setObjectName(QStringLiteral("imgCambiaPassword"));
@@ -97,6 +98,11 @@ void TfrmCambiaPassword::showEvent(QShowEvent *event)
     lblMemory->clear();
     QWidget::showEvent(event);
     txtPasswordOld->setFocus();
+    // The highlight follows the focus; it starts on the first edit even before the window is
+    // active.
+    effPasswordOld->show();
+    effPasswordNew->hide();
+    effConferma->hide();
 }
 
 void TfrmCambiaPassword::closeEvent(QCloseEvent *event)

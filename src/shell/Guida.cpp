@@ -24,6 +24,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF3, 0xF6, 0xFA));
     setPalette(pal);
+    setStyleSheet(shellStyleSheet());
 
     auto *imgGuida = new Picture(QStringLiteral(":/shell/guida_intestazione.svg"), this);
     imgGuida->setObjectName(QStringLiteral("imgIntestazione"));

@@ -20,6 +20,7 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
+    setStyleSheet(shellStyleSheet());
 
     auto *imgInfo = new Picture(QStringLiteral(":/shell/info_intestazione.svg"), this);
     imgInfo->setObjectName(QStringLiteral("imgLogo"));

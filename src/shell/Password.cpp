@@ -31,6 +31,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF3, 0xF6, 0xFA));
     setPalette(pal);
+    setStyleSheet(shellStyleSheet());
 
     auto *imgPassword = new Picture(QStringLiteral(":/shell/password.svg"), this);
     imgPassword->setObjectName(QStringLiteral("imgPassword"));

@@ -117,3 +117,22 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 } // namespace brisvola
+
+QString brisvola::shellStyleSheet()
+{
+    return QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF,"
+        " stop:1 #E3EDF6); border: 1px solid #7F9DB9; border-radius: 5px; color: #14304F;"
+        " font-weight: bold; padding: 4px 12px; }"
+        "QPushButton:hover { border-color: #427AA8; background: #EEF5FB; }"
+        "QPushButton:pressed { background: #D6E4F0; }"
+        "QPushButton:focus { border: 2px solid #427AA8; }"
+        "QPushButton:disabled { color: #9AA8B5; border-color: #C8D3DD; background: #F0F3F6; }"
+        "QPushButton#cmdOK:enabled { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #427AA8, stop:1 #1F4E79); color: white; border-color: #14304F; }"
+        "QPushButton#cmdOK:enabled:hover { background: #4F89B8; }"
+        "QLineEdit { border: 1px solid #7F9DB9; border-radius: 4px; background: white;"
+        " padding: 2px 6px; }"
+        "QLineEdit:focus { border: 2px solid #427AA8; }"
+        "QPlainTextEdit { border: 1px solid #C3D5E6; background: white; }");
+}

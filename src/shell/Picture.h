@@ -63,3 +63,9 @@ private:
 };
 
 } // namespace brisvola
+
+namespace brisvola {
+// The look of the shell's own windows: buttons and edits in the program's colours, the OK button
+// of the access windows as the primary one.
+QString shellStyleSheet();
+} // namespace brisvola

@@ -19,6 +19,7 @@ TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
+    setStyleSheet(shellStyleSheet());
 
     auto *imgSplash = new Picture(QStringLiteral(":/shell/crediti_finestra.svg"), this);
     imgSplash->setObjectName(QStringLiteral("imgSplash"));
