@@ -50,7 +50,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     txtPassword->setAlignment(Qt::AlignCenter);
-    txtPassword->setGeometry(54, 218, 280, 40);
+    txtPassword->setGeometry(29, 218, 330, 40);
     txtPassword->installEventFilter(this);
 
     btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);

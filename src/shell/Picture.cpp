@@ -24,6 +24,18 @@ QSize Picture::sizeHint() const
     return m_renderer->isValid() ? m_renderer->defaultSize() : QSize(32, 32);
 }
 
+QImage Picture::rendered(const QSizeF &size) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    m_renderer->render(&p);
+    p.end();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
     if (!m_renderer->isValid())
@@ -33,28 +45,42 @@ void Picture::paintEvent(QPaintEvent *)
     const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
                         size.height());
     QPainter painter(this);
-    if (isEnabled()) {
+    if (isEnabled() && !(m_clickable && m_hovered)) {
         m_renderer->render(&painter, target);
         return;
     }
-    // Disabled: the same picture in pale grey.
-    const qreal ratio = devicePixelRatioF();
-    QImage image((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
+    QImage image = rendered(size);
+    if (isEnabled()) {
+        // Under the mouse a clickable picture lights up a little.
         QPainter p(&image);
-        m_renderer->render(&p);
-    }
-    QImage grey = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < grey.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
-        for (int x = 0; x < grey.width(); ++x) {
-            const int g = 150 + qGray(line[x]) * 100 / 255;
-            line[x] = qRgba(g, g, g, qAlpha(line[x]));
+        p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        p.fillRect(QRectF(QPointF(0, 0), size), QColor(255, 255, 255, 45));
+    } else {
+        // Disabled: the same picture in pale grey.
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int g = 150 + qGray(line[x]) * 100 / 255;
+                line[x] = qRgba(g, g, g, qAlpha(line[x]));
+            }
         }
     }
-    grey.setDevicePixelRatio(ratio);
-    painter.drawImage(target.topLeft(), grey);
+    painter.drawImage(target.topLeft(), image);
+}
+
+void Picture::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void Picture::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QWidget::leaveEvent(event);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

@@ -29,12 +29,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
+    QImage rendered(const QSizeF &size) const;
+
     QString m_resource;
     QSvgRenderer *m_renderer;
     bool m_clickable = false;
     bool m_pressed = false;
+    bool m_hovered = false;
 };
 
 // The link text of the help, information and credits windows: dark blue, orange while the mouse
