@@ -13,8 +13,12 @@ void startUp()
     // machine's: Qt's own widgets follow this locale too.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     registerAppWindows();
-    if (QWidget *password = window(QStringLiteral("TfrmPassword")))
+    // The password window is the first the user sees; it puts the focus in its field when shown.
+    // The launcher and the apps are made when first shown.
+    if (QWidget *password = window(QStringLiteral("TfrmPassword"))) {
         password->show();
+        password->activateWindow();
+    }
 }
 
 } // namespace brisvola

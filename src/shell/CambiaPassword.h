@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Changes the access password; reached only from the password window, before login. Closing it
+// in any way brings the password window back, empty and focused.
+class TfrmCambiaPassword : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmCambiaPassword(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *addPasswordEdit(const QString &caption, const QString &name, int y, QFrame **eff);
+    void updateOK();
+    void cmdOKClick();
+
+    QLineEdit *txtPasswordOld;
+    QLineEdit *txtPasswordNew;
+    QLineEdit *txtConferma;
+    QFrame *effPasswordOld;
+    QFrame *effPasswordNew;
+    QFrame *effConferma;
+    QPushButton *cmdOK;
+    QPushButton *cmdEsci;
+    QLabel *lblMemory;
+};
