@@ -14,7 +14,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 // qpdf: use std::shared_ptr throughout (no PointerHolder).
@@ -227,7 +229,8 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("barraComandi"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(16, 16));
     const auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                          auto slot) {
         QAction *action = bar->addAction(text);
@@ -239,20 +242,29 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
         });
         return action;
     };
-    add("btnStampa", QStringLiteral("Stampa"), QKeySequence::Print, [this] { printFromPreview(); });
+    const auto icon = [this](QStyle::StandardPixmap pixmap) {
+        return style()->standardIcon(pixmap);
+    };
+    add("btnStampa", QStringLiteral("Stampa"), QKeySequence::Print, [this] {
+        printFromPreview();
+    })->setIcon(icon(QStyle::SP_DialogSaveButton));
     bar->addSeparator();
-    add("btnPrimaPagina", QStringLiteral("|<"), QKeySequence(Qt::Key_Home),
-        [this] { m_view->setCurrentPage(1); });
-    add("btnPaginaPrecedente", QStringLiteral("<"), QKeySequence(Qt::Key_PageUp),
-        [this] { m_view->setCurrentPage(m_view->currentPage() - 1); });
+    add("btnPrimaPagina", QStringLiteral("Prima pagina"), QKeySequence(Qt::Key_Home), [this] {
+        m_view->setCurrentPage(1);
+    })->setIcon(icon(QStyle::SP_MediaSkipBackward));
+    add("btnPaginaPrecedente", QStringLiteral("Pagina precedente"), QKeySequence(Qt::Key_PageUp),
+        [this] { m_view->setCurrentPage(m_view->currentPage() - 1); })
+        ->setIcon(icon(QStyle::SP_MediaSeekBackward));
     m_pageLabel = new QLabel(bar);
     m_pageLabel->setObjectName(QStringLiteral("lblPagina"));
     m_pageLabel->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(m_pageLabel);
-    add("btnPaginaSuccessiva", QStringLiteral(">"), QKeySequence(Qt::Key_PageDown),
-        [this] { m_view->setCurrentPage(m_view->currentPage() + 1); });
-    add("btnUltimaPagina", QStringLiteral(">|"), QKeySequence(Qt::Key_End),
-        [this] { m_view->setCurrentPage(m_view->pageCount()); });
+    add("btnPaginaSuccessiva", QStringLiteral("Pagina successiva"), QKeySequence(Qt::Key_PageDown),
+        [this] { m_view->setCurrentPage(m_view->currentPage() + 1); })
+        ->setIcon(icon(QStyle::SP_MediaSeekForward));
+    add("btnUltimaPagina", QStringLiteral("Ultima pagina"), QKeySequence(Qt::Key_End), [this] {
+        m_view->setCurrentPage(m_view->pageCount());
+    })->setIcon(icon(QStyle::SP_MediaSkipForward));
     bar->addSeparator();
     add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
     add("btnZoomMeno", QStringLiteral("Zoom -"), QKeySequence::ZoomOut,
@@ -264,7 +276,17 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
     bar->addSeparator();
     add("btnSchermoIntero", QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11),
         [this] { toggleFullScreen(); });
-    add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] { accept(); });
+    add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] {
+        accept();
+    })->setIcon(icon(QStyle::SP_DialogCloseButton));
+    // Page arrows show their picture only; the other commands their words.
+    for (const char *name :
+         {"btnPrimaPagina", "btnPaginaPrecedente", "btnPaginaSuccessiva", "btnUltimaPagina"}) {
+        QAction *action = findChild<QAction *>(QLatin1String(name));
+        action->setToolTip(action->text());
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
