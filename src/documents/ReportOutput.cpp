@@ -103,8 +103,7 @@ ReportOutputService *currentOutput = nullptr;
 
 bool printOn(Report &report, QPrinter &printer)
 {
-    if (!report.isPrepared())
-        report.prepare();
+    report.prepare();
     // Orientation and margins are the report's; the print dialog chooses printer and copies.
     printer.setFullPage(true);
     printer.setPageLayout(pageLayoutOf(report));
@@ -124,8 +123,7 @@ bool writePdf(Report &report, const QString &path, const QString &title, const Q
                          .arg(QFileInfo(path).fileName(), why);
         return false;
     };
-    if (!report.isPrepared())
-        report.prepare();
+    report.prepare();
 
     // Qt draws the pages (always compressed, with no subject) into memory ...
     QByteArray drawn;
@@ -197,15 +195,11 @@ void setReportOutput(ReportOutputService *service)
 
 void preview(Report &report, QWidget *parent)
 {
-    if (!report.isPrepared())
-        report.prepare();
     reportOutput().preview(report, parent);
 }
 
 bool print(Report &report, QWidget *parent, PrintMode mode)
 {
-    if (!report.isPrepared())
-        report.prepare();
     return reportOutput().print(report, parent, mode);
 }
 
@@ -215,8 +209,7 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     setModal(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    if (!m_report.isPrepared())
-        m_report.prepare();
+    m_report.prepare();
 
     m_printer = new QPrinter(QPrinter::HighResolution);
     setUpPrinter(m_report, *m_printer);
@@ -266,16 +259,20 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
         m_view->setCurrentPage(m_view->pageCount());
     })->setIcon(icon(QStyle::SP_MediaSkipForward));
     bar->addSeparator();
-    add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
-    add("btnZoomMeno", QStringLiteral("Zoom -"), QKeySequence::ZoomOut,
-        [this] { m_view->zoomOut(); });
+    add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] {
+        m_view->zoomIn();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("zoom-in")));
+    add("btnZoomMeno", QStringLiteral("Zoom -"), QKeySequence::ZoomOut, [this] {
+        m_view->zoomOut();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("zoom-out")));
     add("btnPaginaIntera", QStringLiteral("Pagina intera"), QKeySequence(),
         [this] { m_view->fitInView(); });
     add("btnLarghezzaPagina", QStringLiteral("Larghezza pagina"), QKeySequence(),
         [this] { m_view->fitToWidth(); });
     bar->addSeparator();
-    add("btnSchermoIntero", QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11),
-        [this] { toggleFullScreen(); });
+    add("btnSchermoIntero", QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11), [this] {
+        toggleFullScreen();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("view-fullscreen")));
     add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] {
         accept();
     })->setIcon(icon(QStyle::SP_DialogCloseButton));

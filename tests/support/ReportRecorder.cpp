@@ -12,8 +12,7 @@ QStringList ReportRecorder::Output::lines() const
 
 ReportRecorder::Output ReportRecorder::record(Report &report)
 {
-    if (!report.isPrepared())
-        report.prepare();
+    report.prepare();
     Output output;
     output.name = report.name();
     output.orientation = report.orientation();
