@@ -455,16 +455,22 @@ void TestDocuments::guide()
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +Guida di Brisvola\n"))),
              qPrintable(info));
 
-    // Every paragraph whole, with its words in order (lines joined again).
-    const QString text =
+    // Every paragraph whole, with its words in order (lines joined again, and the page foot of a
+    // paragraph that runs over a page break taken out).
+    QString text =
         run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")})
-            .simplified();
+            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    text.remove(
+        QRegularExpression(QStringLiteral("Brisvola – Guida\\s+Pagina \\d+ di \\d+\\s*\\f?")));
+    text = text.simplified().remove(QLatin1Char('-'));
     QVERIFY(text.contains(QLatin1String("Guida all'uso del programma")));
     for (const brisvola::HelpTopic &topic : topics) {
         QVERIFY2(text.count(topic.title) >= 2, qPrintable(topic.title)); // contents and section
         for (const QString &paragraph : topic.paragraphs)
-            QVERIFY2(text.contains(paragraph.simplified()), qPrintable(paragraph.left(60)));
+            // pdftotext joins a word broken after its hyphen ("e-" + "mail"): compare without
+            // hyphens.
+            QVERIFY2(text.contains(QString(paragraph.simplified()).remove(QLatin1Char('-'))),
+                     qPrintable(paragraph.left(60)));
     }
 
     // Title page, one page for the general topic at least, the long topic on two or more; the
