@@ -51,7 +51,8 @@ void TestRecords::codePageRoundTrip_data()
     QTest::newRow("accents") << QStringLiteral("Sì perché") << QByteArray("S\xec perch\xe9")
                              << QStringLiteral("Sì perché");
     QTest::newRow("euro and quotes") << QStringLiteral("€ “a” – …")
-                                     << QByteArray("\x80 \x93" "a\x94 \x96 \x85")
+                                     << QByteArray("\x80 \x93"
+                                                   "a\x94 \x96 \x85")
                                      << QStringLiteral("€ “a” – …");
     QTest::newRow("greek is ?") << QStringLiteral("αβ") << QByteArray("??") << "??";
     QTest::newRow("emoji is one ?") << QStringLiteral("a😀b") << QByteArray("a?b") << "a?b";
@@ -183,12 +184,22 @@ void TestRecords::failures()
     RecordFile missingFolder(folder.file("non/esiste.pro"), prefixLayout);
     QVERIFY_THROWS_EXCEPTION(ArchiveError, missingFolder.count());
 
-    // An archive that cannot be opened for writing is refused, and left whole.
-    QFile::setPermissions(file.path(), QFile::ReadOwner);
-    if (QFile(file.path()).open(QIODevice::ReadWrite))
-        QSKIP("running as a user who can write any file");
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, file.count());
+    // An archive that cannot be opened for writing is refused, even for reading, and left whole;
+    // so is a new archive in a folder that cannot be written.
+    {
+        ReadOnlyPath readOnly(file.path());
+        if (readOnly.writable())
+            QSKIP("this file system cannot make a file read-only");
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, file.count());
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, file.append(a));
+    }
     QCOMPARE(QFile(file.path()).size(), prefixLayout.recordSize());
+    {
+        ReadOnlyPath readOnly(folder.path());
+        RecordFile fresh(folder.file("Nuovo.pro"), prefixLayout);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, fresh.count());
+        QVERIFY(!QFile::exists(fresh.path()));
+    }
 }
 
 void TestRecords::positionLabel()
@@ -239,7 +250,8 @@ void TestRecords::concurrentAppendsKeepEveryRecord()
     QCOMPARE(one.exitCode(), 0);
     QCOMPARE(two.exitCode(), 0);
 
-    const RecordLayout layout(FieldEncoding::LengthPrefixed, {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
+    const RecordLayout layout(FieldEncoding::LengthPrefixed,
+                              {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
     RecordFile file(path, layout);
     QCOMPARE(file.count(), 2 * perProcess);
     QSet<QString> seen;

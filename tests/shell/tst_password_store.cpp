@@ -33,37 +33,6 @@ QString storeValue()
         .value(QStringLiteral("Accesso"), QStringLiteral("Valore"));
 }
 
-// Makes a folder unwritable, even for root (immutable attribute), for the scope of the guard.
-class ReadOnlyFolder
-{
-public:
-    explicit ReadOnlyFolder(QString path) : m_path(std::move(path))
-    {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner);
-        if (!writable())
-            return;
-        m_immutable = QProcess::execute(QStringLiteral("chattr"), {"+i", m_path}) == 0;
-    }
-    ~ReadOnlyFolder()
-    {
-        if (m_immutable)
-            QProcess::execute(QStringLiteral("chattr"), {"-i", m_path});
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    bool writable() const
-    {
-        QFile probe(QDir(m_path).filePath(QStringLiteral("probe")));
-        const bool ok = probe.open(QIODevice::WriteOnly);
-        if (ok)
-            probe.remove();
-        return ok;
-    }
-
-private:
-    QString m_path;
-    bool m_immutable = false;
-};
-
 } // namespace
 
 class TestPasswordStore : public QObject
@@ -248,7 +217,7 @@ private slots:
     {
         TempProgramFolder folder;
         writeStoreValue(Crypt::Scramble(QStringLiteral("BENVENUTITUTTI")));
-        ReadOnlyFolder readOnly(folder.path());
+        ReadOnlyPath readOnly(folder.path());
         if (readOnly.writable())
             QSKIP("this file system lets the test write into a read-only folder");
         QCOMPARE(password::changePassword(QStringLiteral("benvenutitutti"), QStringLiteral("nuova"),

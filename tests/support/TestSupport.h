@@ -50,3 +50,21 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Makes a file or a folder unwritable for the scope of the guard, even for root (with the
+// immutable attribute where permissions do not bite). writable() tells whether it worked: a test
+// skips where the file system allows neither.
+class ReadOnlyPath
+{
+public:
+    explicit ReadOnlyPath(QString path);
+    ~ReadOnlyPath();
+    ReadOnlyPath(const ReadOnlyPath &) = delete;
+    ReadOnlyPath &operator=(const ReadOnlyPath &) = delete;
+    bool writable() const;
+
+private:
+    QString m_path;
+    bool m_folder = false;
+    bool m_immutable = false;
+};
