@@ -104,8 +104,8 @@ void TestRecipeRecord::corruptArchiveOpens()
     RecordFile file(recipes::archivePath(), l);
     QCOMPARE(file.count(), 1);
     const Record r = file.read(1);
-    QCOMPARE(r.text("Nome").size(), 121); // all N + 1 bytes when there is no zero
-    QCOMPARE(r.text("Ingredienti").size(), 5001);
+    QCOMPARE(r.text("Nome").size(), 120); // no terminator: the field's N characters
+    QCOMPARE(r.text("Ingredienti").size(), 5000);
     QVERIFY(!r.text("Segnalata").isEmpty());
     // The next append overwrites the partial record.
     QCOMPARE(file.append(Record(l)), 2);
