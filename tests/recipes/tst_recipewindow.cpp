@@ -142,6 +142,7 @@ private slots:
     void photoWrittenAndRead();
     void duplicateWithPhoto();
     void saveFailureKeepsTyping();
+    void damagedArchiveOpens();
     void attachments();
     void attachmentNamesAreBare();
     void declaredAndReturnsToLauncher();
@@ -466,6 +467,37 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.click("cmdSalva");
     QCOMPARE(f.position(), QStringLiteral("1"));
     QCOMPARE(stored(1).text("Preparazione"), QStringLiteral("Impastare..."));
+}
+
+void TestRecipeWindow::damagedArchiveOpens()
+{
+    // A whole record without terminators and with bytes that code page 1252 leaves undefined,
+    // then half a record.
+    TempProgramFolder folder;
+    MessageRecorder messages;
+    QByteArray bytes(recipes::recipeLayout().recordSize(), 'A');
+    for (int i = 1; i < bytes.size(); i += 5)
+        bytes[i] = char(0x81 + (i % 3) * 12); // 0x81, 0x8D, 0x99
+    bytes += QByteArray(6000, 'Z');
+    QFile file(recipes::archivePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    Window f;
+    QVERIFY(f.show());
+    f.click("cmdUltimo");
+    QCOMPARE(f.position(), QStringLiteral("1"));
+    QVERIFY(f.edit("txtNome")->text().startsWith(QLatin1Char('A')));
+    QVERIFY(f.edit("txtNome")->text().size() <= 120);
+    QVERIFY(f.get<QPlainTextEdit>("txtIngredienti")->toPlainText().size() <= 5000);
+    QVERIFY(!f.get<QCheckBox>("chkSegnalata")->isChecked());
+    f.click("cmdAvanti"); // the half record is not a record
+    QCOMPARE(f.position(), QStringLiteral("1"));
+    QVERIFY(messages.shown.isEmpty());
+    // Saving it again writes a whole, terminated record in its place.
+    f.click("cmdSalva");
+    QCOMPARE(RecordFile(recipes::archivePath(), recipes::recipeLayout()).count(), 1);
+    QCOMPARE(messages.last(), ArchiveWindow::updatedMessage);
 }
 
 void TestRecipeWindow::attachments()
