@@ -1,13 +1,11 @@
 #include "recipes/Ricette.h"
 
-#include "archive/AllegaCartella.h"
 #include "archive/ArchiveWindow.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/PhotoFiles.h"
 #include "recipes/RecipeRecord.h"
 #include "recipes/WebCam.h"
 #include "recipes/Zoom.h"
-#include "shell/Help.h"
 #include "shell/Messages.h"
 
 #include <QCheckBox>
@@ -331,6 +329,8 @@ void TfrmRicette::configureArchive()
     for (const auto &[name, hint] : hints)
         m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
     m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox});
+    m_archive->setAttachments(QStringLiteral("ricette"));
+    m_archive->setHelpTopic(QStringLiteral("App Archivio ricette"));
     m_archive->connectCommands();
 
     m_archive->hooks.clear = [this] { setPhoto(recipes::placeholderPhoto()); };
@@ -339,10 +339,6 @@ void TfrmRicette::configureArchive()
     m_archive->hooks.shown = [this](qint64 p) { loadPhoto(p); };
     m_archive->hooks.stored = [this](qint64 p) { storePhoto(p); };
 
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdFile")), &QAbstractButton::clicked,
-            this, [this] { cmdFileClick(); });
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
-            this, [this] { brisvola::showHelp(this, QStringLiteral("App Archivio ricette")); });
     setPhoto(recipes::placeholderPhoto());
 }
 
@@ -466,9 +462,4 @@ void TfrmRicette::impPortataClick()
     TfrmImportaPortata picker(this, this);
     picker.lblMemory->setText(QStringLiteral("ricette"));
     picker.exec();
-}
-
-void TfrmRicette::cmdFileClick()
-{
-    TfrmAllegaCartella::openFor(this, QStringLiteral("ricette"));
 }

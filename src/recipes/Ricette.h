@@ -40,7 +40,6 @@ public:
     void btnCancFotoClick();
     void btnZoomFotoClick();
     void impPortataClick();
-    void cmdFileClick();
     void txtPrezzoExit();
 
 protected:
