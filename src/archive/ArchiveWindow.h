@@ -44,12 +44,15 @@ class RecordFile;
 //
 // Commands (connectCommands connects each button found by name; they are also public slots):
 //   New       cmdNuovo     empty the fields, put defaults, run hooks.clear, empty lblPosizione,
-//                          focus the first field; failures ignored.
+//                          focus the first field; an ArchiveError from hooks.clear is ignored
+//                          unless setFailureMessage(Command::New, ...) asks for the message.
 //   Duplicate cmdDuplica   on a never-saved card: warning; otherwise empty the attachment slots
 //                          and lblPosizione, run hooks.duplicate, focus the first field, notice.
 //   Save      cmdSalva     park the focus (setFocusParking), hooks.beforeSave, required fields
 //                          in order, hooks.check, then overwrite or append; lblPosizione set;
-//                          hooks.stored(position); the saved notice.
+//                          hooks.stored(position); the saved notice. An ArchiveError thrown by
+//                          a hook counts as an archive failure of the save.
+//   A find dialog fills the window with showPosition(p) (or showRecord(record, p)).
 //   First, Previous, Next, Last  cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo: the navigation
 //                          rules of every archive window (empty archive notice, no-op at ends).
 //   Exit      cmdEsci      closes the window.
