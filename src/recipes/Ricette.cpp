@@ -47,7 +47,7 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
     setObjectName(QStringLiteral("TfrmRicette"));
     setWindowTitle(QStringLiteral(" Brisvola - Archivio ricette"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
-    setMinimumSize(1010, 760);
+    setMinimumSize(995, 722); // the panel and the information bar
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
