@@ -1,5 +1,6 @@
 #include "shell/WindowSet.h"
 
+#include "recipes/Ricette.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
@@ -13,6 +14,13 @@ void registerAppWindows()
     registerWindow(QStringLiteral("TfrmPassword"), [] { return new TfrmPassword; });
     registerWindow(QStringLiteral("TfrmAvvio"), [] { return new TfrmAvvio; });
     registerWindow(QStringLiteral("TfrmCambiaPassword"), [] { return new TfrmCambiaPassword; });
+
+    // Recipe archive.
+    registerWindow(QStringLiteral("TfrmRicette"), [] {
+        auto *w = new TfrmRicette;
+        returnToLauncherOnClose(w);
+        return w;
+    });
 }
 
 } // namespace brisvola
