@@ -53,3 +53,11 @@ std::optional<QString> proposedNumber(const NumberingSettings &settings, qint64 
 QString normalisedStart(const QString &text);
 
 } // namespace quotes
+
+namespace quotes {
+// Shown when "Numerazione.ini" cannot be written.
+inline const QString settingsWriteMessage = QStringLiteral(
+    "Attenzione: non è stato possibile salvare le impostazioni nel file Numerazione.ini.\r\n\r\n"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma.");
+} // namespace quotes

@@ -1,10 +1,13 @@
 #include "shell/WindowSet.h"
 
+#include "quotes/MenuPreventivi.h"
+
 // Each app declares its windows here, in the order the program has always created them.
 namespace brisvola {
 
 void registerAppWindows()
 {
+    registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
 }
 
 } // namespace brisvola
