@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpressionValidator>
 
 namespace quotes {
@@ -18,6 +19,8 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        if (!m_rect) // the window is being destroyed
+            return false;
         switch (event->type()) {
         case QEvent::FocusIn:
             place();
@@ -43,7 +46,7 @@ private:
         m_rect->stackUnder(m_field);
     }
     QWidget *m_field;
-    QFrame *m_rect;
+    QPointer<QFrame> m_rect;
 };
 
 class EnterMove : public QObject

@@ -3,6 +3,7 @@
 #include "archive/RecordLayout.h"
 
 #include <QString>
+#include <QStringList>
 
 // The quote record (TSchedaPreventivo) and the yearly quote archives "<year>.pre".
 namespace quotes {
@@ -24,6 +25,9 @@ bool isValidYearText(const QString &year);
 
 // The archive of a year: program folder + year + ".pre" (for 2024, 2024.pre).
 QString quoteArchivePath(const QString &year);
+
+// The 112 province codes of the issuer's and the customer's drop-downs, in their order.
+const QStringList &provinceCodes();
 
 // The flag texts of the record.
 inline const QString yes = QStringLiteral("Sì");

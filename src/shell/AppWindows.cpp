@@ -1,6 +1,7 @@
 #include "shell/WindowSet.h"
 
 #include "quotes/MenuPreventivi.h"
+#include "quotes/Preventivi.h"
 
 // Each app declares its windows here, in the order the program has always created them.
 namespace brisvola {
@@ -8,6 +9,7 @@ namespace brisvola {
 void registerAppWindows()
 {
     registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
+    registerWindow(QStringLiteral("TfrmPreventivi"), [] { return new TfrmPreventivi; });
 }
 
 } // namespace brisvola
