@@ -177,7 +177,9 @@ QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
         b->setText(text);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(26, 26));
-        b->setMinimumWidth(56);
+        QFont small = b->font();
+        small.setPointSize(8);
+        b->setFont(small);
     } else {
         b->setIconSize(QSize(18, 18));
     }
@@ -219,14 +221,14 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
     tool("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
     tool("cmdSalva", "salva", QStringLiteral("Salva"));
     tool("cmdTrova", "trova", QStringLiteral("Trova"))->setEnabled(false);
-    tool("cmdSospese", "sospese", QStringLiteral("In sospeso"))->setEnabled(false);
+    tool("cmdSospese", "sospese", QStringLiteral("Sospesi"))->setEnabled(false);
     gap();
     tool("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"))->setEnabled(false);
     tool("cmdStampa", "stampa", QStringLiteral("Stampa"))->setEnabled(false);
     tool("cmdPDF", "pdf", QStringLiteral("PDF"))->setEnabled(false);
     gap();
-    tool("cmdPrimo", "primo", QStringLiteral("Primo"));
-    tool("cmdIndietro", "indietro", QStringLiteral("Indietro"));
+    tool("cmdPrimo", "primo", QString())->setIconSize(QSize(30, 30));
+    tool("cmdIndietro", "indietro", QString())->setIconSize(QSize(30, 30));
     auto *position = new QLabel(bar);
     position->setObjectName(QStringLiteral("lblPosizione"));
     position->setAlignment(Qt::AlignCenter);
@@ -235,8 +237,8 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
                                            " background: #eef3fa; border: 1px solid #b8c9e0;"
                                            " border-radius: 4px; padding: 4px;"));
     row->addWidget(position);
-    tool("cmdAvanti", "avanti", QStringLiteral("Avanti"));
-    tool("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+    tool("cmdAvanti", "avanti", QString())->setIconSize(QSize(30, 30));
+    tool("cmdUltimo", "ultimo", QString())->setIconSize(QSize(30, 30));
     gap();
     tool("cmdNumerazione", "numerazione", QStringLiteral("Numerazione"));
     tool("cmdEsporta", "esporta", QStringLiteral("Esporta"))->setEnabled(false);
@@ -271,37 +273,37 @@ QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
     grid->addWidget(edit(block, QStringLiteral("txtViaDitta"), 50), 1, 1);
 
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
+    cap->setFixedWidth(80);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
-    cap->setFixedWidth(52);
-    place->addWidget(cap);
-    place->addWidget(caption(block, QStringLiteral("Città:")));
     place->addWidget(edit(block, QStringLiteral("txtCittaDitta"), 50), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
     m_provDitta = provinceBox(block, QStringLiteral("txtProvDitta"));
     place->addWidget(m_provDitta);
-    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
-    grid->addLayout(place, 2, 1);
+    grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
+    grid->addLayout(place, 3, 1);
 
     auto *vat = new QHBoxLayout;
     vat->setSpacing(4);
     vat->addWidget(edit(block, QStringLiteral("txtIvaDitta"), 30));
     vat->addWidget(
         pictureButton(block, QStringLiteral("btnIvaDitta"), QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
-    grid->addLayout(vat, 3, 1);
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
+    grid->addLayout(vat, 4, 1);
     auto *code = new QHBoxLayout;
     code->setSpacing(4);
     code->addWidget(edit(block, QStringLiteral("txtCodFiscDitta"), 30));
     code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscDitta"),
                                   QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
-    grid->addLayout(code, 4, 1);
-    grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 5, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 5, 1);
-    grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 6, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 6, 1);
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
+    grid->addLayout(code, 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 6, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 6, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 7, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 7, 1);
     m_hintClearers << block;
     return block;
 }
@@ -328,40 +330,40 @@ QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
     grid->addWidget(edit(block, QStringLiteral("txtViaCliente"), 50), 1, 1);
 
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
+    cap->setFixedWidth(80);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
-    cap->setFixedWidth(52);
-    place->addWidget(cap);
-    place->addWidget(caption(block, QStringLiteral("Città:")));
     place->addWidget(edit(block, QStringLiteral("txtCittaCliente"), 50), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
     m_provCliente = provinceBox(block, QStringLiteral("txtProvCliente"));
     place->addWidget(m_provCliente);
-    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
-    grid->addLayout(place, 2, 1);
+    grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
+    grid->addLayout(place, 3, 1);
 
     auto *vat = new QHBoxLayout;
     vat->setSpacing(4);
     vat->addWidget(edit(block, QStringLiteral("txtIvaCliente"), 30));
     vat->addWidget(pictureButton(block, QStringLiteral("btnIvaCliente"),
                                  QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
-    grid->addLayout(vat, 3, 1);
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
+    grid->addLayout(vat, 4, 1);
     auto *code = new QHBoxLayout;
     code->setSpacing(4);
     code->addWidget(edit(block, QStringLiteral("txtCodFiscCliente"), 30));
     code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscCliente"),
                                   QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
-    grid->addLayout(code, 4, 1);
-    grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 5, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
+    grid->addLayout(code, 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 6, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 6, 1);
     auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
     more->setObjectName(QStringLiteral("cmdDatiComputer"));
     more->setFocusPolicy(Qt::NoFocus);
     more->setCursor(Qt::PointingHandCursor);
-    grid->addWidget(more, 6, 1, Qt::AlignRight);
+    grid->addWidget(more, 7, 1, Qt::AlignRight);
     m_hintClearers << block;
     return block;
 }
@@ -405,13 +407,16 @@ QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
     dateRow->addStretch();
     grid->addWidget(caption(block, QStringLiteral("Data emissione:")), 1, 0);
     grid->addLayout(dateRow, 1, 1);
-    grid->addWidget(caption(block, QStringLiteral("Pagamento:")), 2, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtPagamento"), 50), 2, 1);
-    grid->addWidget(caption(block, QStringLiteral("Banca d'appoggio:")), 3, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtBanca"), 50), 3, 1);
-    grid->addWidget(caption(block, QStringLiteral("IBAN:")), 4, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtIban"), 50), 4, 1);
-    grid->setRowStretch(5, 1);
+    // Terms, bank and IBAN take the block's whole width, their captions above them.
+    int row = 2;
+    for (const auto &[text, name] :
+         {std::pair{"Pagamento:", "txtPagamento"}, std::pair{"Banca d'appoggio:", "txtBanca"},
+          std::pair{"IBAN:", "txtIban"}}) {
+        grid->addWidget(caption(block, QString::fromUtf8(text)), row++, 0, 1, 2);
+        grid->addWidget(edit(block, QLatin1StringView(name), 50), row++, 0, 1, 2);
+    }
+    grid->setVerticalSpacing(3);
+    grid->setRowStretch(row, 1);
     m_hintClearers << block;
     return block;
 }
@@ -522,6 +527,7 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
         }
         grid->setColumnStretch(3, 1);
         v->addLayout(grid);
+        v->addStretch();
         m_pageStack->addWidget(frame);
     }
     return host;
@@ -532,43 +538,57 @@ QWidget *TfrmPreventivi::buildTotals(QWidget *parent)
     auto *bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("panTotali"));
     bar->setProperty("block", true);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 5, 8, 5);
-    row->setSpacing(5);
     const char *names[] = {"txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente",
                            "txtTotFattura"};
     for (int i = 0; i < 5; ++i)
-        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 104 : 78);
-    row->addWidget(caption(bar, QStringLiteral("Tot. imponibile:")));
-    row->addWidget(m_totals[0]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("IVA:")));
+        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 120 : 86);
     m_percIva = edit(bar, QStringLiteral("txtPercIva"), 10);
-    m_percIva->setFixedWidth(44);
+    m_percIva->setFixedWidth(48);
     m_percIva->setAlignment(Qt::AlignRight);
-    row->addWidget(m_percIva);
-    row->addWidget(caption(bar, QStringLiteral("%")));
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. imposta:")));
-    row->addWidget(m_totals[1]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. IVA inclusa:")));
-    row->addWidget(m_totals[2]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. esente:")));
-    row->addWidget(m_totals[3]);
-    row->addStretch();
+
+    // Taxable, VAT rate, VAT, with VAT and exempt on the first line; the total below them.
+    auto *parts = new QHBoxLayout;
+    parts->setSpacing(5);
+    parts->addWidget(caption(bar, QStringLiteral("Tot. imponibile:")));
+    parts->addWidget(m_totals[0]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("IVA:")));
+    parts->addWidget(m_percIva);
+    parts->addWidget(caption(bar, QStringLiteral("%")));
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. imposta:")));
+    parts->addWidget(m_totals[1]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. IVA inclusa:")));
+    parts->addWidget(m_totals[2]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. esente:")));
+    parts->addWidget(m_totals[3]);
+
+    auto *total = new QHBoxLayout;
+    total->setSpacing(8);
+    total->addStretch();
     auto *compute = new QPushButton(QStringLiteral("Calcola"), bar);
     compute->setObjectName(QStringLiteral("cmdCalcola"));
     compute->setFocusPolicy(Qt::NoFocus);
     compute->setCursor(Qt::PointingHandCursor);
-    row->addWidget(compute);
-    row->addSpacing(6);
+    compute->setMinimumWidth(90);
+    total->addWidget(compute);
+    total->addSpacing(10);
     auto *totalCaption = caption(bar, QStringLiteral("TOTALE PREVENTIVO:"));
-    totalCaption->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
-    row->addWidget(totalCaption);
-    m_totals[4]->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
-    row->addWidget(m_totals[4]);
+    totalCaption->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"
+                                               " font-size: 11pt;"));
+    total->addWidget(totalCaption);
+    m_totals[4]->setFixedHeight(25);
+    m_totals[4]->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"
+                                              " font-size: 11pt;"));
+    total->addWidget(m_totals[4]);
+
+    auto *v = new QVBoxLayout(bar);
+    v->setContentsMargins(8, 5, 8, 5);
+    v->setSpacing(4);
+    v->addLayout(parts);
+    v->addLayout(total);
     m_hintClearers << bar;
     return bar;
 }
