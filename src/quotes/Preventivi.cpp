@@ -1,6 +1,7 @@
 #include "quotes/Preventivi.h"
 
 #include "archive/ArchiveError.h"
+#include "archive/ArchiveForm.h"
 #include "archive/ArchiveWindow.h"
 #include "archive/RecordFile.h"
 #include "quotes/DatiVeicolo.h"
@@ -78,7 +79,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 
 } // namespace
 
-TfrmPreventivi::TfrmPreventivi(QWidget *parent) : QWidget(parent)
+TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
 {
     setWindowTitle(QStringLiteral(" Brisvola - Archivio preventivi"));
     setWindowState(Qt::WindowMaximized);
@@ -103,21 +104,21 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : QWidget(parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panPreventivi"));
     panel->setFixedSize(995, 692);
-    panel->setStyleSheet(QStringLiteral(
-        "#panPreventivi { background: #f7f9fc; border: 1px solid #8fa9cc; border-radius: 8px; }"
-        "QFrame[block=\"true\"] { background: white; border: 1px solid #b8c9e0;"
-        " border-radius: 6px; }"
-        "QLabel[caption=\"true\"] { color: #1b2b40; }"
-        "QLabel[heading=\"true\"] { color: #1f4e9c; font-weight: bold; }"
-        "QLabel[amount=\"true\"] { background: #e4ebf5; border: 1px solid #b8c9e0;"
-        " padding: 0 4px; }"
-        "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
-        " padding: 0 3px; min-height: 19px; }"
-        "QLineEdit:disabled { background: #eef1f5; }"));
+    panel->setStyleSheet(
+        QStringLiteral("#panPreventivi { background: transparent; border: none; }"
+                       "QFrame[block=\"true\"] { background: white; border: 1px solid #b8c9e0;"
+                       " border-radius: 6px; }"
+                       "QLabel[caption=\"true\"] { color: #1b2b40; }"
+                       "QLabel[heading=\"true\"] { color: #1f4e9c; font-weight: bold; }"
+                       "QLabel[amount=\"true\"] { background: #e4ebf5; border: 1px solid #b8c9e0;"
+                       " padding: 0 4px; }"
+                       "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
+                       " padding: 0 3px; min-height: 19px; }"
+                       "QLineEdit:disabled { background: #eef1f5; }"));
     m_hintClearers << this << panel;
 
     auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     layout->addWidget(buildToolbar(panel));
     auto *blocks = new QHBoxLayout;
@@ -165,24 +166,15 @@ QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &name)
 }
 
 QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
-                                           const QString &icon, const QString &text)
+                                           const QString &icon)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setIcon(QIcon(icon));
+    b->setIconSize(QSize(18, 18));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
-    if (!text.isEmpty()) {
-        b->setText(text);
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setIconSize(QSize(26, 26));
-        QFont small = b->font();
-        small.setPointSize(8);
-        b->setFont(small);
-    } else {
-        b->setIconSize(QSize(18, 18));
-    }
     return b;
 }
 
@@ -198,53 +190,61 @@ QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &name, int widt
 
 QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
 {
-    auto *bar = new QFrame(parent);
-    bar->setProperty("block", true);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(1);
-    auto tool = [&](const char *name, const char *icon, const QString &text) {
-        QToolButton *b = pictureButton(
-            bar, QLatin1StringView(name),
-            QStringLiteral(":/quotes/toolbar/%1.svg").arg(QLatin1StringView(icon)), text);
-        row->addWidget(b);
-        return b;
+    struct Spec
+    {
+        const char *name;
+        const char *caption;
+        const char *icon;
+        int width;
     };
-    auto gap = [&] {
-        auto *line = new QFrame(bar);
-        line->setFrameShape(QFrame::VLine);
-        line->setStyleSheet(QStringLiteral("color: #c6d3e6;"));
-        row->addSpacing(4);
-        row->addWidget(line);
-        row->addSpacing(4);
+    // The top row, left to right, in groups spread across the panel.
+    const std::vector<std::vector<Spec>> groups = {
+        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
+         {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
+         {"cmdTrova", "Trova", ":/archive/trova.svg", 56},
+         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 60}},
+        {{"cmdAnteprima", "Anteprima", ":/quotes/anteprima.svg", 68},
+         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 60},
+         {"cmdPDF", "PDF", ":/quotes/pdf.svg", 52}},
+        {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
+         {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
+         {"lblPosizione", "", "", 58},
+         {"cmdAvanti", "Avanti", ":/archive/avanti.svg", 52},
+         {"cmdUltimo", "Ultimo", ":/archive/ultimo.svg", 52}},
+        {{"cmdNumerazione", "Numerazione", ":/quotes/numerazione_cmd.svg", 80},
+         {"cmdEsporta", "Excel", ":/archive/esporta.svg", 56}},
+        {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
+         {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    tool("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
-    tool("cmdSalva", "salva", QStringLiteral("Salva"));
-    tool("cmdTrova", "trova", QStringLiteral("Trova"))->setEnabled(false);
-    tool("cmdSospese", "sospese", QStringLiteral("Sospesi"))->setEnabled(false);
-    gap();
-    tool("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"))->setEnabled(false);
-    tool("cmdStampa", "stampa", QStringLiteral("Stampa"))->setEnabled(false);
-    tool("cmdPDF", "pdf", QStringLiteral("PDF"))->setEnabled(false);
-    gap();
-    tool("cmdPrimo", "primo", QString())->setIconSize(QSize(30, 30));
-    tool("cmdIndietro", "indietro", QString())->setIconSize(QSize(30, 30));
-    auto *position = new QLabel(bar);
-    position->setObjectName(QStringLiteral("lblPosizione"));
-    position->setAlignment(Qt::AlignCenter);
-    position->setFixedWidth(58);
-    position->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt; color: #1b2b40;"
-                                           " background: #eef3fa; border: 1px solid #b8c9e0;"
-                                           " border-radius: 4px; padding: 4px;"));
-    row->addWidget(position);
-    tool("cmdAvanti", "avanti", QString())->setIconSize(QSize(30, 30));
-    tool("cmdUltimo", "ultimo", QString())->setIconSize(QSize(30, 30));
-    gap();
-    tool("cmdNumerazione", "numerazione", QStringLiteral("Numerazione"));
-    tool("cmdEsporta", "esporta", QStringLiteral("Esporta"))->setEnabled(false);
-    row->addStretch();
-    tool("cmdGuida", "guida", QStringLiteral("Guida"));
-    tool("cmdEsci", "esci", QStringLiteral("Esci"));
+    auto *bar = new QWidget(parent);
+    auto *line = new QHBoxLayout(bar);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(0);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0)
+            line->addStretch();
+        QWidget *box = archiveform::group(bar);
+        auto *row = new QHBoxLayout(box);
+        row->setContentsMargins(4, 3, 4, 3);
+        row->setSpacing(0);
+        for (const Spec &spec : groups[g]) {
+            if (QLatin1String(spec.name) == QLatin1String("lblPosizione")) {
+                QLabel *position = archiveform::positionLabel(box);
+                position->setFixedSize(spec.width, 58);
+                row->addWidget(position);
+            } else {
+                row->addWidget(archiveform::commandButton(box, QLatin1String(spec.name),
+                                                          QString::fromUtf8(spec.caption),
+                                                          QLatin1String(spec.icon), spec.width));
+            }
+        }
+        line->addWidget(box);
+        m_hintClearers << box;
+    }
+    // Find, the pending list, the documents and the export come with their own windows.
+    for (const char *later :
+         {"cmdTrova", "cmdSospese", "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdEsporta"})
+        bar->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
     m_hintClearers << bar;
     return bar;
 }
@@ -473,7 +473,7 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
 
         auto *grid = new QGridLayout;
         grid->setHorizontalSpacing(7);
-        grid->setVerticalSpacing(5);
+        grid->setVerticalSpacing(9);
         const QStringList headings = {QString(),
                                       QStringLiteral("Quant."),
                                       QStringLiteral("Portata:"),
@@ -599,11 +599,11 @@ QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    auto *info = new QLabel(bar);
-    info->setObjectName(QStringLiteral("panInfo"));
-    info->setFixedWidth(380);
-    info->setStyleSheet(QStringLiteral("background: #0b2e6b; color: white; padding: 4px 8px;"
-                                       " border-radius: 4px;"));
+    QLabel *info = archiveform::infoBar(bar);
+    info->setFixedWidth(400);
+    QFont infoFont = info->font();
+    infoFont.setPointSize(9);
+    info->setFont(infoFont);
     row->addWidget(info);
     auto *noteCaption = caption(bar, QStringLiteral("NOTE:"));
     noteCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -810,7 +810,7 @@ bool TfrmPreventivi::eventFilter(QObject *watched, QEvent *event)
             e->setText(price ? quotes::priceRule(e->text()) : quotes::plainRule(e->text()));
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return GradientBackground::eventFilter(watched, event);
 }
 
 void TfrmPreventivi::clearTotals()
@@ -953,7 +953,7 @@ void TfrmPreventivi::openLogo()
 
 void TfrmPreventivi::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    GradientBackground::showEvent(event);
     if (event->spontaneous())
         return;
     loadIssuerData();
@@ -966,13 +966,4 @@ void TfrmPreventivi::closeEvent(QCloseEvent *event)
     if (!storeIssuerData())
         brisvola::showMessage(this, MessageKind::Warning, quotes::settingsWriteMessage);
     brisvola::showInstead(brisvola::window(QStringLiteral("TfrmAvvio")), this);
-}
-
-void TfrmPreventivi::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(70, 130, 180));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
 }
