@@ -160,8 +160,16 @@ void TestQuoteWindows::openingWindow()
     QCOMPARE(f.messages.shown.last().kind, MessageKind::Warning);
     QVERIFY(opening->isVisible());
 
-    opening->txtAnnoPreventivi->setText(QStringLiteral("2030"));
-    click(opening, QStringLiteral("btnApriPreventivi"));
+    // Enter moves from the year to Apri, and Enter there opens the year.
+    QVERIFY(QTest::qWaitForWindowExposed(opening));
+    QApplication::setActiveWindow(opening);
+    opening->txtAnnoPreventivi->setFocus();
+    opening->txtAnnoPreventivi->clear();
+    QTest::keyClicks(opening->txtAnnoPreventivi, "20x30");
+    QCOMPARE(opening->txtAnnoPreventivi->text(), QStringLiteral("2030"));
+    QTest::keyClick(opening->txtAnnoPreventivi, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), opening->btnApriPreventivi);
+    QTest::keyClick(opening->btnApriPreventivi, Qt::Key_Return);
     QVERIFY(!opening->isVisible());
     QVERIFY(f.window->isVisible());
     QVERIFY(!f.launcher->isVisible());
