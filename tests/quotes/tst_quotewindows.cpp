@@ -306,9 +306,21 @@ void TestQuoteWindows::savedQuoteComesBack()
     QVERIFY(child<QCheckBox>(f.window, "chkEs07")->isChecked());
     QVERIFY(child<QCheckBox>(f.window, "chkSaldata")->isChecked());
     f.messages.clear();
-    click(f.window, QStringLiteral("cmdAvanti"));   // the last one: nothing
+    click(f.window, QStringLiteral("cmdAvanti")); // the last one: nothing
+    click(f.window, QStringLiteral("cmdPrimo"));
     click(f.window, QStringLiteral("cmdIndietro")); // the first one: nothing
+    QCOMPARE(text(f.window, "lblPosizione"), QStringLiteral("1"));
     QVERIFY(f.messages.shown.isEmpty());
+
+    // A flag that is neither "Sì" nor "No" leaves its check box as it was.
+    Record odd = RecordFile(f.path(), quotes::quoteLayout()).read(1);
+    odd.setText("Es07", QStringLiteral("X"));
+    odd.setText("InSospeso", QStringLiteral("No"));
+    RecordFile(f.path(), quotes::quoteLayout()).append(odd);
+    click(f.window, QStringLiteral("cmdUltimo"));
+    QCOMPARE(text(f.window, "lblPosizione"), QStringLiteral("2"));
+    QVERIFY(child<QCheckBox>(f.window, "chkEs07")->isChecked());
+    QVERIFY(!child<QCheckBox>(f.window, "chkSaldata")->isChecked());
 }
 
 void TestQuoteWindows::typingEmptiesAmountsAndFieldsNormalise()
