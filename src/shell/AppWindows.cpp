@@ -1,5 +1,7 @@
 #include "shell/WindowSet.h"
 
+#include "quotes/MenuPreventivi.h"
+#include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
@@ -14,6 +16,10 @@ void registerAppWindows()
     registerWindow(QStringLiteral("TfrmPassword"), [] { return new TfrmPassword; });
     registerWindow(QStringLiteral("TfrmAvvio"), [] { return new TfrmAvvio; });
     registerWindow(QStringLiteral("TfrmCambiaPassword"), [] { return new TfrmCambiaPassword; });
+
+    // Quotes: the opening window asks for the year, then the quote window.
+    registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
+    registerWindow(QStringLiteral("TfrmPreventivi"), [] { return new TfrmPreventivi; });
 
     // Recipe archive.
     registerWindow(QStringLiteral("TfrmRicette"), [] {
