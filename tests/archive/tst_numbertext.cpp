@@ -29,11 +29,13 @@ void TestNumberText::rounding_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("text");
-    // Worked examples of the rounding rule: half up on the double's exact value, truncation
-    // toward zero for negatives.
+    // Worked examples of the rounding rule: half up on the double's exact value; a negative value
+    // is rounded as the mirror of its absolute value, so an exact amount never moves.
     QTest::newRow("2,34565 to 4") << 2.34565 << 4 << "2,3457";
     QTest::newRow("2,025 to 2 is below the half") << 2.025 << 2 << "2,02";
-    QTest::newRow("-2,6 to 0") << -2.6 << 0 << "-2";
+    QTest::newRow("-2,6 to 0") << -2.6 << 0 << "-3";
+    QTest::newRow("-5 to 4 stays exact") << -5.0 << 4 << "-5";
+    QTest::newRow("-2,34565 to 4") << -2.34565 << 4 << "-2,3457";
     QTest::newRow("2,346 to 2") << 2.346 << 2 << "2,35";
     QTest::newRow("1,125 to 2") << 1.125 << 2 << "1,13";
     QTest::newRow("1,005 to 2") << 1.005 << 2 << "1";
