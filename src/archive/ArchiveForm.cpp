@@ -1,5 +1,7 @@
 #include "archive/ArchiveForm.h"
 
+#include <QHBoxLayout>
+
 #include <QIcon>
 #include <QLabel>
 #include <QLinearGradient>
@@ -58,6 +60,39 @@ QToolButton *iconButton(QWidget *parent, const QString &objectName, const QStrin
     b->setCursor(Qt::PointingHandCursor);
     b->setFixedSize(size, size);
     return b;
+}
+
+QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
+                    QList<QWidget *> *boxes)
+{
+    auto *bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("barComandi"));
+    auto *line = new QHBoxLayout(bar);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(0);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0)
+            line->addStretch();
+        QWidget *box = group(bar);
+        auto *row = new QHBoxLayout(box);
+        row->setContentsMargins(4, 3, 4, 3);
+        row->setSpacing(0);
+        for (const CommandSpec &spec : groups[g]) {
+            if (QLatin1String(spec.name) == QLatin1String("lblPosizione")) {
+                QLabel *position = positionLabel(box);
+                position->setFixedSize(spec.width, 58);
+                row->addWidget(position);
+            } else {
+                row->addWidget(commandButton(box, QLatin1String(spec.name),
+                                             QString::fromUtf8(spec.caption),
+                                             QLatin1String(spec.icon), spec.width));
+            }
+        }
+        line->addWidget(box);
+        if (boxes)
+            boxes->append(box);
+    }
+    return bar;
 }
 
 QLabel *positionLabel(QWidget *parent)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QToolButton;
@@ -28,6 +31,23 @@ QWidget *group(QWidget *parent);
 // A picture button: the icon over its caption, flat, with a pointing hand.
 QToolButton *commandButton(QWidget *parent, const QString &objectName, const QString &caption,
                            const QString &iconPath, int width = 56);
+
+// One entry of the top row: a picture button, or the position counter where the name is
+// "lblPosizione".
+struct CommandSpec
+{
+    const char *name;
+    const char *caption;
+    const char *icon;
+    int width;
+};
+using CommandGroup = std::vector<CommandSpec>;
+
+// The top row of an archive window: the groups left to right in white boxes, spread across the
+// row's width, the first at the left edge and the last at the right one. The boxes are appended
+// to *boxes when given (windows clear the information bar over them).
+QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
+                    QList<QWidget *> *boxes = nullptr);
 
 // A small picture-only button (zoom, delete, picker).
 QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &iconPath,

@@ -190,15 +190,8 @@ QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &name, int widt
 
 QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
 {
-    struct Spec
-    {
-        const char *name;
-        const char *caption;
-        const char *icon;
-        int width;
-    };
     // The top row, left to right, in groups spread across the panel.
-    const std::vector<std::vector<Spec>> groups = {
+    const std::vector<archiveform::CommandGroup> groups = {
         {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
          {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
          {"cmdTrova", "Trova", ":/archive/trova.svg", 56},
@@ -216,31 +209,7 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
         {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
          {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    auto *bar = new QWidget(parent);
-    auto *line = new QHBoxLayout(bar);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(0);
-    for (size_t g = 0; g < groups.size(); ++g) {
-        if (g > 0)
-            line->addStretch();
-        QWidget *box = archiveform::group(bar);
-        auto *row = new QHBoxLayout(box);
-        row->setContentsMargins(4, 3, 4, 3);
-        row->setSpacing(0);
-        for (const Spec &spec : groups[g]) {
-            if (QLatin1String(spec.name) == QLatin1String("lblPosizione")) {
-                QLabel *position = archiveform::positionLabel(box);
-                position->setFixedSize(spec.width, 58);
-                row->addWidget(position);
-            } else {
-                row->addWidget(archiveform::commandButton(box, QLatin1String(spec.name),
-                                                          QString::fromUtf8(spec.caption),
-                                                          QLatin1String(spec.icon), spec.width));
-            }
-        }
-        line->addWidget(box);
-        m_hintClearers << box;
-    }
+    QWidget *bar = archiveform::commandRow(parent, groups, &m_hintClearers);
     // Find, the pending list, the documents and the export come with their own windows.
     for (const char *later :
          {"cmdTrova", "cmdSospese", "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdEsporta"})

@@ -69,16 +69,8 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
 
 void TfrmRicette::buildCommands(QWidget *panel)
 {
-    using archiveform::commandButton;
-    struct Spec
-    {
-        const char *name;
-        const char *caption;
-        const char *icon;
-        int width;
-    };
     // The top row, left to right, in groups.
-    const std::vector<std::vector<Spec>> groups = {
+    const std::vector<archiveform::CommandGroup> groups = {
         {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
          {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 56},
          {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
@@ -96,38 +88,8 @@ void TfrmRicette::buildCommands(QWidget *panel)
         {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
          {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    // The groups spread across the panel's width, the first at the left edge, the last at the
-    // right one.
-    std::vector<int> widths;
-    int total = 0;
-    for (const auto &g : groups) {
-        int width = 8;
-        for (const Spec &s : g)
-            width += s.width;
-        widths.push_back(width);
-        total += width;
-    }
-    const int gap = (panel->width() - total) / int(groups.size() - 1);
-    int x = 0;
-    for (size_t i = 0; i < groups.size(); ++i) {
-        QWidget *box = archiveform::group(panel);
-        auto *row = new QHBoxLayout(box);
-        row->setContentsMargins(4, 3, 4, 3);
-        row->setSpacing(0);
-        for (const Spec &s : groups[i]) {
-            if (QLatin1String(s.name) == QLatin1String("lblPosizione")) {
-                QLabel *pos = archiveform::positionLabel(box);
-                pos->setFixedSize(s.width, 58);
-                row->addWidget(pos);
-            } else {
-                row->addWidget(commandButton(box, QLatin1String(s.name),
-                                             QString::fromUtf8(s.caption), QLatin1String(s.icon),
-                                             s.width));
-            }
-        }
-        box->setGeometry(i + 1 == groups.size() ? panel->width() - widths[i] : x, 0, widths[i], 64);
-        x += widths[i] + gap;
-    }
+    QWidget *bar = archiveform::commandRow(panel, groups);
+    bar->setGeometry(0, 0, panel->width(), 64);
     // Find, print, RTF, export and the flagged list come with their dialogs.
     for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
         panel->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
@@ -328,7 +290,8 @@ void TfrmRicette::configureArchive()
     };
     for (const auto &[name, hint] : hints)
         m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
-    m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox});
+    m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox,
+                                m_panel->findChild<QWidget *>(QStringLiteral("barComandi"))});
     m_archive->setAttachments(QStringLiteral("ricette"));
     m_archive->setHelpTopic(QStringLiteral("App Archivio ricette"));
     m_archive->connectCommands();
