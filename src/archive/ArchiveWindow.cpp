@@ -2,6 +2,7 @@
 
 #include "archive/AllegaCartella.h"
 #include "archive/ArchiveError.h"
+#include "archive/FieldChrome.h"
 #include "archive/RecordFile.h"
 #include "shell/Help.h"
 
@@ -192,14 +193,8 @@ void ArchiveWindow::highlight(QWidget *w)
         m_highlighted << w;
         w->installEventFilter(this);
     }
-    if (m_highlight == Highlight::EffRectangle && !m_eff.contains(w)) {
-        auto *eff = new QFrame(w->parentWidget());
-        eff->setObjectName(effName(w->objectName()));
-        eff->setStyleSheet(QStringLiteral("background-color: #FFFF00; border: none;"));
-        eff->hide();
-        m_eff.insert(w, eff);
-        placeEff(w);
-    }
+    if (m_highlight == Highlight::EffRectangle && !m_eff.contains(w))
+        m_eff.insert(w, brisvola::addFocusHighlight(w, effName(w->objectName())));
     applyHighlight(w, w->hasFocus());
 }
 
@@ -230,20 +225,8 @@ void ArchiveWindow::applyHighlight(QWidget *field, bool focused)
         field->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: black; border: 1px "
                                             "solid #87CEEB; padding: 1px 4px; }")
                                  .arg(QLatin1String(cls), bg.name()));
-    } else if (m_highlight == Highlight::EffRectangle) {
-        if (QWidget *eff = m_eff.value(field)) {
-            placeEff(field);
-            eff->setVisible(focused);
-        }
     }
-}
-
-void ArchiveWindow::placeEff(QWidget *field)
-{
-    if (QWidget *eff = m_eff.value(field)) {
-        eff->setGeometry(field->geometry().adjusted(-3, -3, 3, 3));
-        eff->stackUnder(field);
-    }
+    // The yellow rectangles follow the focus by themselves (FieldChrome).
 }
 
 void ArchiveWindow::setHint(const QString &controlName, const QString &hint)
@@ -624,11 +607,6 @@ bool ArchiveWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (m_highlight != Highlight::None && m_highlighted.contains(w))
             applyHighlight(w, event->type() == QEvent::FocusIn);
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (m_eff.contains(w))
-            placeEff(w);
         break;
     case QEvent::Enter:
         // Entering a control with a hint shows it; the background empties the bar only when the

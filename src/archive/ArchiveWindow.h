@@ -215,7 +215,6 @@ private:
     void failure(Command command);
     void focusControl(QWidget *control);
     void applyHighlight(QWidget *field, bool focused);
-    void placeEff(QWidget *field);
     void highlight(QWidget *control);
     void resolveHint(QWidget *receiver, const QPoint &localPos, bool useChildAt);
     bool singleLine(const QWidget *w) const;

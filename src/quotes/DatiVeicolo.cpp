@@ -1,6 +1,6 @@
 #include "quotes/DatiVeicolo.h"
 
-#include "quotes/FieldChrome.h"
+#include "archive/FieldChrome.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -66,7 +66,7 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
         if (col == 0)
             grid->setColumnMinimumWidth(2, 18);
         const QString field = cells[i].second->objectName().mid(3);
-        quotes::addFocusHighlight(cells[i].second, QStringLiteral("eff") + field);
+        brisvola::addFocusHighlight(cells[i].second, QStringLiteral("eff") + field);
     }
 
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
@@ -98,7 +98,7 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
     QList<QWidget *> chain;
     for (QLineEdit *e : edits())
         chain << e;
-    quotes::setEnterChain(chain);
+    brisvola::setEnterChain(chain);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnApplica, &QPushButton::clicked, this, [this] {
         // Only the quote window takes the values back.

@@ -1,6 +1,6 @@
 #include "quotes/MenuPreventivi.h"
 
-#include "quotes/FieldChrome.h"
+#include "archive/FieldChrome.h"
 #include "quotes/Logo.h"
 #include "quotes/QuoteRecord.h"
 #include "shell/Clock.h"
@@ -86,8 +86,8 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     txtAnnoPreventivi->setFont(yearFont);
     txtAnnoPreventivi->setFixedWidth(90);
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
-    quotes::acceptDigitsOnly(txtAnnoPreventivi);
-    quotes::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
+    brisvola::acceptDigitsOnly(txtAnnoPreventivi);
+    brisvola::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
     btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), intAnnoPreventivi);
     btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
     btnApriPreventivi->setAutoDefault(true);
@@ -127,7 +127,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     auto *outer = new QGridLayout(this);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 
-    quotes::setEnterTarget(txtAnnoPreventivi, btnApriPreventivi);
+    brisvola::setEnterTarget(txtAnnoPreventivi, btnApriPreventivi);
     connect(btnApriPreventivi, &QPushButton::clicked, this,
             &TfrmMenuPreventivi::btnApriPreventiviClick);
     connect(imgEmail, &QToolButton::clicked, this, &TfrmMenuPreventivi::openLogo);

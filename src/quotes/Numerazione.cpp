@@ -1,6 +1,6 @@
 #include "quotes/Numerazione.h"
 
-#include "quotes/FieldChrome.h"
+#include "archive/FieldChrome.h"
 #include "quotes/QuoteSettings.h"
 #include "shell/Messages.h"
 
@@ -35,12 +35,12 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     big.setBold(true);
     big.setPointSize(12);
     txtInizio->setFont(big);
-    quotes::acceptDigitsOnly(txtInizio);
+    brisvola::acceptDigitsOnly(txtInizio);
     auto *group = new QHBoxLayout(grpNumerazione);
     group->setContentsMargins(16, 14, 16, 12);
     group->addWidget(txtInizio);
     group->addStretch();
-    quotes::addFocusHighlight(txtInizio, QStringLiteral("effInizio"));
+    brisvola::addFocusHighlight(txtInizio, QStringLiteral("effInizio"));
 
     btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
@@ -63,7 +63,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    quotes::setEnterTarget(txtInizio, btnApplica);
+    brisvola::setEnterTarget(txtInizio, btnApplica);
     connect(txtInizio, &QLineEdit::editingFinished, this, &TfrmNumerazione::txtInizioExit);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);

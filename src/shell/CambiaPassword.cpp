@@ -1,5 +1,6 @@
 #include "shell/CambiaPassword.h"
 
+#include "archive/FieldChrome.h"
 #include "shell/Messages.h"
 #include "shell/Password.h"
 #include "shell/PasswordStore.h"
@@ -7,8 +8,6 @@
 #include "shell/WindowSet.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +38,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     txtConferma = addPasswordEdit(QStringLiteral("Conferma nuova password:"),
                                   QStringLiteral("Conferma"), 270, &effConferma);
     txtConferma->setObjectName(QStringLiteral("txtConferma"));
+    setEnterChain({txtPasswordOld, txtPasswordNew, txtConferma});
 
     cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
@@ -60,7 +60,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
 }
 
 QLineEdit *TfrmCambiaPassword::addPasswordEdit(const QString &caption, const QString &name, int y,
-                                               QFrame **eff)
+                                               QWidget **eff)
 {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QStringLiteral("lbl") + name);
@@ -71,19 +71,13 @@ QLineEdit *TfrmCambiaPassword::addPasswordEdit(const QString &caption, const QSt
     label->setStyleSheet(QStringLiteral("color: #1B3A5C;"));
     label->setGeometry(40, y, 331, 22);
 
-    // The yellow rectangle that marks the focused edit sits just around it.
-    *eff = new QFrame(this);
-    (*eff)->setObjectName(QStringLiteral("eff") + name);
-    (*eff)->setStyleSheet(QStringLiteral("background: #FFE14D; border-radius: 4px;"));
-    (*eff)->setGeometry(36, y + 22, 339, 44);
-    (*eff)->hide();
-
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QStringLiteral("txt") + name);
     edit->setEchoMode(QLineEdit::Password);
     edit->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     edit->setGeometry(40, y + 26, 331, 36);
-    edit->installEventFilter(this);
+    // The yellow rectangle that marks the focused edit sits just around it.
+    *eff = addFocusHighlight(edit, QStringLiteral("eff") + name);
     connect(edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);
     return edit;
 }
@@ -111,36 +105,6 @@ void TfrmCambiaPassword::closeEvent(QCloseEvent *event)
     if (auto *login = brisvola::window<TfrmPassword>(QStringLiteral("TfrmPassword")))
         login->showForLogin();
     event->accept();
-}
-
-bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)
-{
-    const std::pair<QLineEdit *, QFrame *> chain[] = {{txtPasswordOld, effPasswordOld},
-                                                      {txtPasswordNew, effPasswordNew},
-                                                      {txtConferma, effConferma}};
-    for (int i = 0; i < 3; ++i) {
-        if (watched != chain[i].first)
-            continue;
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            chain[i].second->show();
-            break;
-        case QEvent::FocusOut:
-            chain[i].second->hide();
-            break;
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                chain[(i + 1) % 3].first->setFocus();
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmCambiaPassword::updateOK()

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,19 +17,18 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLineEdit *addPasswordEdit(const QString &caption, const QString &name, int y, QFrame **eff);
+    QLineEdit *addPasswordEdit(const QString &caption, const QString &name, int y, QWidget **eff);
     void updateOK();
     void cmdOKClick();
 
     QLineEdit *txtPasswordOld;
     QLineEdit *txtPasswordNew;
     QLineEdit *txtConferma;
-    QFrame *effPasswordOld;
-    QFrame *effPasswordNew;
-    QFrame *effConferma;
+    QWidget *effPasswordOld;
+    QWidget *effPasswordNew;
+    QWidget *effConferma;
     QPushButton *cmdOK;
     QPushButton *cmdEsci;
     QLabel *lblMemory;

@@ -6,9 +6,9 @@
 class QLineEdit;
 class QWidget;
 
-// The field conventions of the quotes windows' dialogs: the yellow rectangle behind the focused
+// The field conventions of the dialogs: the yellow rectangle behind the focused
 // field and the Enter key moving along a chain of fields.
-namespace quotes {
+namespace brisvola {
 
 // Puts a yellow rectangle named effName behind field, shown while the field has the focus.
 QWidget *addFocusHighlight(QWidget *field, const QString &effName);
@@ -21,4 +21,4 @@ void setEnterTarget(QWidget *from, QWidget *to);
 // Accepts only the digits (and the editing keys) in an edit; a paste with anything else is refused.
 void acceptDigitsOnly(QLineEdit *edit);
 
-} // namespace quotes
+} // namespace brisvola

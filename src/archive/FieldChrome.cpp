@@ -1,4 +1,4 @@
-#include "quotes/FieldChrome.h"
+#include "archive/FieldChrome.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -7,14 +7,18 @@
 #include <QPointer>
 #include <QRegularExpressionValidator>
 
-namespace quotes {
+namespace brisvola {
 
 namespace {
 
 class Highlight : public QObject
 {
 public:
-    Highlight(QWidget *field, QFrame *rect) : QObject(field), m_field(field), m_rect(rect) {}
+    Highlight(QWidget *field, QFrame *rect) : QObject(field), m_field(field), m_rect(rect)
+    {
+        place();
+        m_rect->setVisible(field->hasFocus());
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -40,6 +44,7 @@ protected:
     }
 
 private:
+    // Just around the field, behind it.
     void place()
     {
         m_rect->setGeometry(m_field->geometry().adjusted(-3, -3, 3, 3));
@@ -100,4 +105,4 @@ void acceptDigitsOnly(QLineEdit *edit)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
 }
 
-} // namespace quotes
+} // namespace brisvola
