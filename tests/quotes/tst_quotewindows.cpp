@@ -70,21 +70,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// Acts on the next modal dialog once it is on screen; a dialog left open (a failed check) is
-// closed so that the test goes on.
-void whenModal(std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        QApplication::setActiveWindow(modal);
-        act(modal);
-        if (modal && modal->isVisible())
-            modal->close();
-    });
-}
-
 // The quote window opened on a year, shown and active, with the launcher standing by.
 struct QuotesFixture
 {
@@ -419,7 +404,7 @@ void TestQuoteWindows::eventDetails()
 {
     QuotesFixture f;
     f.show();
-    whenModal([](QWidget *modal) {
+    onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QVERIFY(d);
         QCOMPARE(d->windowTitle(), QStringLiteral(" Altre informazioni"));
@@ -435,7 +420,7 @@ void TestQuoteWindows::eventDetails()
     QCOMPARE(f.window->memImmatricolazione->text(), QStringLiteral("120"));
 
     // Annulla changes nothing; reopening shows the values applied.
-    whenModal([](QWidget *modal) {
+    onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QCOMPARE(d->txtVeicolo->text(), QStringLiteral("matrimonio"));
         d->txtVeicolo->setText(QStringLiteral("battesimo"));

@@ -18,25 +18,6 @@
 
 namespace {
 
-void onNextModal(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    const QPointer<QWidget> current = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, [timer, action, current] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != current.data()) {
-            timer->stop();
-            timer->deleteLater();
-            const QPointer<QWidget> guard(modal);
-            action(modal);
-            if (auto *dialog = qobject_cast<QDialog *>(guard.data()); dialog && dialog->isVisible())
-                dialog->reject();
-        }
-    });
-    timer->start();
-}
-
 void click(QWidget *dialog, const char *name)
 {
     QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);

@@ -32,25 +32,6 @@ void shoot(QWidget *w, const QString &name)
     w->grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void onNextModal(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(30);
-    const QPointer<QWidget> current = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, [timer, action, current] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != current.data()) {
-            timer->stop();
-            timer->deleteLater();
-            const QPointer<QWidget> guard(modal);
-            action(modal);
-            if (auto *dialog = qobject_cast<QDialog *>(guard.data()); dialog && dialog->isVisible())
-                dialog->reject();
-        }
-    });
-    timer->start();
-}
-
 // Gives the focus to a field as a click would (Xvfb has no window manager to reactivate the
 // window after a dialog).
 void focus(QWidget *field)

@@ -32,27 +32,6 @@ using brisvola::MessageKind;
 
 namespace {
 
-// Runs an action on the next modal dialog that opens (a file chooser, a picker).
-void onNextModal(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    const QPointer<QWidget> current = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, [timer, action, current] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != current.data()) {
-            timer->stop();
-            timer->deleteLater();
-            const QPointer<QWidget> guard(modal);
-            action(modal);
-            // A failed check inside the action must not leave the dialog blocking the test.
-            if (auto *dialog = qobject_cast<QDialog *>(guard.data()); dialog && dialog->isVisible())
-                dialog->reject();
-        }
-    });
-    timer->start();
-}
-
 void chooseFile(const QString &path)
 {
     onNextModal([path](QWidget *w) {

@@ -2,10 +2,14 @@
 
 #include "shell/ProgramFolder.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
 using namespace brisvola;
 
@@ -76,4 +80,28 @@ bool ReadOnlyPath::writable() const
     if (ok)
         probe.remove();
     return ok;
+}
+
+void onNextModal(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    const QPointer<QWidget> current = QApplication::activeModalWidget();
+    QObject::connect(timer, &QTimer::timeout, [timer, action, current] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == current.data())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        const QPointer<QWidget> guard(modal);
+        QApplication::setActiveWindow(modal);
+        action(modal);
+        if (!guard || !guard->isVisible())
+            return;
+        if (auto *dialog = qobject_cast<QDialog *>(guard.data()))
+            dialog->reject();
+        else
+            guard->close();
+    });
+    timer->start();
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 
 // Records every message instead of showing it, answering from a script (OK by default; Yes for
 // questions unless scripted otherwise). Installed for its lifetime.
@@ -68,3 +69,8 @@ private:
     bool m_folder = false;
     bool m_immutable = false;
 };
+
+// Runs an action on the next modal dialog that opens (a message, a file chooser, a picker), once
+// it is on screen and active. A dialog the action leaves open (a failed check) is closed, so that
+// the test goes on.
+void onNextModal(std::function<void(QWidget *)> action);
