@@ -169,8 +169,7 @@ void TfrmAvvio::showEvent(QShowEvent *event)
 {
     updateTiles();
     // Maximised also where no window manager honours the state.
-    if (const QScreen *s = screen(); s && windowState().testFlag(Qt::WindowMaximized))
-        setGeometry(s->availableGeometry());
+    fitToScreenIfMaximised(this);
     QWidget::showEvent(event);
 }
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 namespace brisvola {
@@ -50,10 +51,19 @@ QWidget *existingWindow(const QString &className)
     return it == entries().end() ? nullptr : it->instance.data();
 }
 
+void fitToScreenIfMaximised(QWidget *window)
+{
+    if (const QScreen *s = window->screen();
+        s && window->windowState().testFlag(Qt::WindowMaximized))
+        window->setGeometry(s->availableGeometry());
+}
+
 void showInstead(QWidget *shown, QWidget *hidden)
 {
-    if (shown)
+    if (shown) {
+        fitToScreenIfMaximised(shown);
         shown->show();
+    }
     if (hidden && hidden != shown)
         hidden->hide();
 }

@@ -28,8 +28,11 @@ template <class T> T *window(const QString &className)
 // The instance if it has been made already, else nullptr.
 QWidget *existingWindow(const QString &className);
 
-// Shows a window in place of another (an app window over the launcher, and back).
+// Shows a window in place of another (an app window over the launcher, and back). A window that
+// asks to be maximised fills the screen's available area, also where no window manager honours
+// the state.
 void showInstead(QWidget *shown, QWidget *hidden);
+void fitToScreenIfMaximised(QWidget *window);
 
 // Makes an app window bring the launcher ("TfrmAvvio") back whenever it is closed, whichever way:
 // its exit button or the window's own close box. The window is hidden, never destroyed.
