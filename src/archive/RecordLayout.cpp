@@ -65,6 +65,13 @@ QString RecordLayout::rawText(const char *record, int field) const
     return cp1252::decode(data, len);
 }
 
+QByteArrayView RecordLayout::rawBytes(const char *record, int field) const
+{
+    const auto [data, len] =
+        fieldBytes(record + m_offsets[field], m_fields[field].length, m_encoding);
+    return QByteArrayView(data, len);
+}
+
 QString trimField(const QString &text)
 {
     qsizetype begin = 0, end = text.size();
@@ -105,8 +112,7 @@ void RecordLayout::setText(char *record, int field, const QString &value) const
     }
 }
 
-Record::Record(const RecordLayout &layout)
-    : m_layout(&layout), m_bytes(layout.recordSize(), '\0')
+Record::Record(const RecordLayout &layout) : m_layout(&layout), m_bytes(layout.recordSize(), '\0')
 {
 }
 
