@@ -44,10 +44,10 @@ public:
     // Reads one field from a record's bytes: the characters as the encoding defines them,
     // decoded from code page 1252, untouched otherwise.
     QString rawText(const char *record, int field) const;
-    // The same characters as bytes of code page 1252, without decoding (scans that compare bytes).
-    QByteArrayView rawBytes(const char *record, int field) const;
     // The same, trimmed of leading and trailing blanks and control characters, as shown.
     QString text(const char *record, int field) const;
+    // The characters of rawText as bytes of code page 1252, not decoded (scans comparing bytes).
+    QByteArrayView rawBytes(const char *record, int field) const;
     // Writes one field: code page 1252, cut to N characters, the spare bytes zeroed.
     void setText(char *record, int field, const QString &value) const;
 
