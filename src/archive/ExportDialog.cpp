@@ -114,11 +114,11 @@ ExportDialog::ExportDialog(ExportConfig config, QWidget *parent)
     row->setContentsMargins(14, 10, 14, 8);
     row->addWidget(dialogparts::banner(m_config.heading, QString(), top), 1);
     auto *exportButton = pictureButton(QStringLiteral("cmdEsporta"), QStringLiteral("Esporta"),
-                                       QStringLiteral(":/icons/export/excel.svg"), top);
+                                       QStringLiteral(":/archive/esporta.svg"), top);
     auto *helpButton = pictureButton(QStringLiteral("cmdGuida"), QStringLiteral("Guida"),
-                                     QStringLiteral(":/icons/export/guida.svg"), top);
+                                     QStringLiteral(":/archive/guida.svg"), top);
     auto *exitButton = pictureButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
-                                     QStringLiteral(":/icons/export/esci.svg"), top);
+                                     QStringLiteral(":/archive/esci.svg"), top);
     row->addWidget(exportButton);
     row->addWidget(helpButton);
     row->addWidget(exitButton);

@@ -120,9 +120,6 @@ void TfrmRicette::buildCommands(QWidget *panel)
         box->setGeometry(x, 0, width, 64);
         x += width + 10;
     }
-    // Find, print, RTF, export and the flagged list come with their dialogs.
-    for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
-        panel->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
 }
 
 void TfrmRicette::buildFields(QWidget *panel)
@@ -329,6 +326,7 @@ void TfrmRicette::configureArchive()
 
     connect(findChild<QAbstractButton *>(QStringLiteral("cmdFile")), &QAbstractButton::clicked,
             this, [this] { cmdFileClick(); });
+    connectDialogs();
     connect(findChild<QAbstractButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
             this, [this] { brisvola::showHelp(this, QStringLiteral("App Archivio ricette")); });
     setPhoto(recipes::placeholderPhoto());
