@@ -56,7 +56,8 @@ void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
         // The grid keeps what was read, without a message.
     }
     // A row cut short by a failure is dropped whole.
-    const size_t whole = (m_starts.size() - 1) / size_t(m_columns.size()) * size_t(m_columns.size());
+    const size_t whole =
+        (m_starts.size() - 1) / size_t(m_columns.size()) * size_t(m_columns.size());
     m_starts.resize(whole + 1);
     endResetModel();
 }
