@@ -75,7 +75,7 @@ EffCell::EffCell(QLineEdit *edit, const QString &effName, QWidget *parent)
 
 QSize EffCell::sizeHint() const
 {
-    return m_edit->sizeHint() + QSize(8, 8);
+    return m_edit->sizeHint().expandedTo(m_edit->minimumSize()) + QSize(8, 8);
 }
 
 void EffCell::resizeEvent(QResizeEvent *)

@@ -99,6 +99,8 @@ int ExportModel::columnCount(const QModelIndex &parent) const
 
 QVariant ExportModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && index.column() == 0 && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     if (index.column() == 0)
