@@ -40,7 +40,8 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
     b->setObjectName(name);
     b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     b->setMinimumSize(120, 34);
-    b->setAutoDefault(false);
+    // Enter on a focused button presses it.
+    b->setAutoDefault(true);
     return b;
 }
 

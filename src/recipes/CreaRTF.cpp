@@ -48,6 +48,7 @@ TfrmCreaRTF::TfrmCreaRTF(QWidget *parent)
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     buttons->addWidget(go);
+    go->setDefault(true);
     layout->addLayout(buttons);
 
     lblMemory = new QLabel(this);

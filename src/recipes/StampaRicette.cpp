@@ -62,6 +62,7 @@ TfrmStampaRicette::TfrmStampaRicette(QWidget *parent)
     buttons->addWidget(cancel);
     buttons->addStretch(1);
     buttons->addWidget(print);
+    print->setDefault(true);
     layout->addLayout(buttons);
 
     lblMemory = new QLabel(QStringLiteral("con"), this);
