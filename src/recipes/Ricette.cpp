@@ -1,13 +1,11 @@
 #include "recipes/Ricette.h"
 
-#include "archive/AllegaCartella.h"
 #include "archive/ArchiveWindow.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/PhotoFiles.h"
 #include "recipes/RecipeRecord.h"
 #include "recipes/WebCam.h"
 #include "recipes/Zoom.h"
-#include "shell/Help.h"
 #include "shell/Messages.h"
 
 #include <QCheckBox>
@@ -49,7 +47,7 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
     setObjectName(QStringLiteral("TfrmRicette"));
     setWindowTitle(QStringLiteral(" Brisvola - Archivio ricette"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
-    setMinimumSize(1010, 760);
+    setMinimumSize(995, 722); // the panel and the information bar
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -85,8 +83,8 @@ void TfrmRicette::buildCommands(QWidget *panel)
          {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 56},
          {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
          {"cmdTrova", "Trova", ":/archive/trova.svg", 56}},
-        {{"cmdFile", "Allega file", ":/archive/allega.svg", 78},
-         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 78},
+        {{"cmdFile", "Allega file", ":/archive/allega.svg", 74},
+         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 62},
          {"cmdWord", "RTF", ":/recipes/word.svg", 56}},
         {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
          {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
@@ -98,14 +96,25 @@ void TfrmRicette::buildCommands(QWidget *panel)
         {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
          {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    int x = 0;
+    // The groups spread across the panel's width, the first at the left edge, the last at the
+    // right one.
+    std::vector<int> widths;
+    int total = 0;
     for (const auto &g : groups) {
+        int width = 8;
+        for (const Spec &s : g)
+            width += s.width;
+        widths.push_back(width);
+        total += width;
+    }
+    const int gap = (panel->width() - total) / int(groups.size() - 1);
+    int x = 0;
+    for (size_t i = 0; i < groups.size(); ++i) {
         QWidget *box = archiveform::group(panel);
         auto *row = new QHBoxLayout(box);
         row->setContentsMargins(4, 3, 4, 3);
         row->setSpacing(0);
-        int width = 8;
-        for (const Spec &s : g) {
+        for (const Spec &s : groups[i]) {
             if (QLatin1String(s.name) == QLatin1String("lblPosizione")) {
                 QLabel *pos = archiveform::positionLabel(box);
                 pos->setFixedSize(s.width, 58);
@@ -115,10 +124,9 @@ void TfrmRicette::buildCommands(QWidget *panel)
                                              QString::fromUtf8(s.caption), QLatin1String(s.icon),
                                              s.width));
             }
-            width += s.width;
         }
-        box->setGeometry(x, 0, width, 64);
-        x += width + 10;
+        box->setGeometry(i + 1 == groups.size() ? panel->width() - widths[i] : x, 0, widths[i], 64);
+        x += widths[i] + gap;
     }
 }
 
@@ -217,6 +225,8 @@ void TfrmRicette::buildFields(QWidget *panel)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(14);
     chkSegnalata->setFont(arial);
+    chkSegnalata->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
     flagRow->addWidget(ico);
     flagRow->addWidget(chkSegnalata, 1);
 
@@ -316,6 +326,8 @@ void TfrmRicette::configureArchive()
     for (const auto &[name, hint] : hints)
         m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
     m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox});
+    m_archive->setAttachments(QStringLiteral("ricette"));
+    m_archive->setHelpTopic(QStringLiteral("App Archivio ricette"));
     m_archive->connectCommands();
 
     m_archive->hooks.clear = [this] { setPhoto(recipes::placeholderPhoto()); };
@@ -324,11 +336,7 @@ void TfrmRicette::configureArchive()
     m_archive->hooks.shown = [this](qint64 p) { loadPhoto(p); };
     m_archive->hooks.stored = [this](qint64 p) { storePhoto(p); };
 
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdFile")), &QAbstractButton::clicked,
-            this, [this] { cmdFileClick(); });
     connectDialogs();
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
-            this, [this] { brisvola::showHelp(this, QStringLiteral("App Archivio ricette")); });
     setPhoto(recipes::placeholderPhoto());
 }
 
@@ -452,9 +460,4 @@ void TfrmRicette::impPortataClick()
     TfrmImportaPortata picker(this, this);
     picker.lblMemory->setText(QStringLiteral("ricette"));
     picker.exec();
-}
-
-void TfrmRicette::cmdFileClick()
-{
-    TfrmAllegaCartella::openFor(this, QStringLiteral("ricette"));
 }

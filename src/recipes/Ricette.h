@@ -40,7 +40,6 @@ public:
     void btnCancFotoClick();
     void btnZoomFotoClick();
     void impPortataClick();
-    void cmdFileClick();
     // The dialogs of find, print, RTF, export and the flagged list (RicetteDialogs.cpp).
     void cmdTrovaClick();
     void cmdStampaClick();
