@@ -21,7 +21,6 @@ bool outputListReport(QWidget *parent, const QString &title, const QStringList &
     Report report;
     if (!fillListReport(report, title, lines))
         return false;
-    report.prepare();
     if (how == ListOutput::Preview) {
         preview(report, parent);
         return true;

@@ -13,21 +13,6 @@
 #include <algorithm>
 #include <cmath>
 
-// Template format (JSON):
-//   { "name": "...", "orientation": "portrait" | "landscape", "unit": "mm" | "units",
-//     "margins": [left, top, right, bottom] (always mm),
-//     "objects": [ page objects, placed inside the margins on every page ],
-//     "bands": [ { "name", "kind": "title" | "pageHeader" | "master" | "pageFooter",
-//                  "height", "allowSplit", "startNewPage", "printOnFirstPage",
-//                  "objects": [ ... ] } ] }
-// An object: { "name", "type": "text" | "picture" | "rect" | "line", "left", "top", "width",
-//   "height", "unit" (overrides the template's), "text", "font", "size" (points), "bold",
-//   "italic", "color", "fill", "align": "left" | "center" | "right",
-//   "valign": "top" | "center" | "bottom", "wordWrap", "lineSpacing", "padding",
-//   "picture" (a file or resource), "mode": "fit" | "center" | "stretch",
-//   "outline", "outlineWidth" }.
-// Lengths are in the object's unit; a line runs from (left, top) to (left + width, top + height).
-
 namespace brisvola::documents {
 
 namespace {
@@ -493,7 +478,7 @@ private:
             }
             if (available <= eps && m_bodyEmpty)
                 return; // no room at all on a page: nothing can be placed
-            if (contentBottom(band) - consumed <= available + eps) {
+            if (band.allowSplit && contentBottom(band) - consumed <= available + eps) {
                 // Only blank space is left over: it does not start a page of its own.
                 place(band, consumed, band.height, m_y, m_bottom);
                 m_y = m_bottom;

@@ -20,6 +20,28 @@ class QPaintDevice;
 //
 // Every length inside the engine is in millimetres. Templates may give their lengths in report
 // units (1/96 inch); they are converted when the template is read.
+//
+// Template format (JSON):
+//   { "name": "...", "orientation": "portrait" | "landscape", "unit": "mm" | "units",
+//     "margins": [left, top, right, bottom] (always mm),
+//     "objects": [ page objects, placed inside the margins on every page ],
+//     "bands": [ { "name", "kind": "title" | "pageHeader" | "master" | "pageFooter",
+//                  "height", "allowSplit", "startNewPage", "printOnFirstPage",
+//                  "objects": [ ... ] } ] }
+// An object: { "name", "type": "text" | "picture" | "rect" | "line", "left", "top", "width",
+//   "height", "unit" (overrides the template's), "text", "font", "size" (points), "bold",
+//   "italic", "color", "fill", "align": "left" | "center" | "right",
+//   "valign": "top" | "center" | "bottom", "wordWrap", "lineSpacing", "padding",
+//   "picture" (a file or resource), "mode": "fit" | "center" | "stretch",
+//   "outline", "outlineWidth" }.
+// Pictures: "fit" scales the image to the box keeping its proportions, "center" shows it at its
+// own size (96 pixels an inch) in the middle, smaller when it is too big, "stretch" fills the box.
+// Lengths are in the object's unit; a line runs from (left, top) to (left + width, top + height).
+// Bands: a title band prints once at the top of the first page, page headers and footers on every
+// page, master bands one after the other in between; a master band with allowSplit continues on
+// the next page (its text lines are never cut in two), one without moves whole to the next page.
+// Texts are cut at their box (no wrap: at the right edge; below the box: whole lines dropped).
+// [DATE], [PAGE] and [PAGES] in a text become the date, page number and page count.
 namespace brisvola::documents {
 
 // Report units (1/96 inch) to millimetres and back.

@@ -14,7 +14,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 // qpdf: use std::shared_ptr throughout (no PointerHolder).
@@ -101,8 +103,7 @@ ReportOutputService *currentOutput = nullptr;
 
 bool printOn(Report &report, QPrinter &printer)
 {
-    if (!report.isPrepared())
-        report.prepare();
+    report.prepare();
     // Orientation and margins are the report's; the print dialog chooses printer and copies.
     printer.setFullPage(true);
     printer.setPageLayout(pageLayoutOf(report));
@@ -122,8 +123,7 @@ bool writePdf(Report &report, const QString &path, const QString &title, const Q
                          .arg(QFileInfo(path).fileName(), why);
         return false;
     };
-    if (!report.isPrepared())
-        report.prepare();
+    report.prepare();
 
     // Qt draws the pages (always compressed, with no subject) into memory ...
     QByteArray drawn;
@@ -195,15 +195,11 @@ void setReportOutput(ReportOutputService *service)
 
 void preview(Report &report, QWidget *parent)
 {
-    if (!report.isPrepared())
-        report.prepare();
     reportOutput().preview(report, parent);
 }
 
 bool print(Report &report, QWidget *parent, PrintMode mode)
 {
-    if (!report.isPrepared())
-        report.prepare();
     return reportOutput().print(report, parent, mode);
 }
 
@@ -213,8 +209,7 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     setModal(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    if (!m_report.isPrepared())
-        m_report.prepare();
+    m_report.prepare();
 
     m_printer = new QPrinter(QPrinter::HighResolution);
     setUpPrinter(m_report, *m_printer);
@@ -227,7 +222,8 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("barraComandi"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(16, 16));
     const auto add = [&](const char *name, const QString &text, const QKeySequence &key,
                          auto slot) {
         QAction *action = bar->addAction(text);
@@ -239,32 +235,55 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
         });
         return action;
     };
-    add("btnStampa", QStringLiteral("Stampa"), QKeySequence::Print, [this] { printFromPreview(); });
+    const auto icon = [this](QStyle::StandardPixmap pixmap) {
+        return style()->standardIcon(pixmap);
+    };
+    add("btnStampa", QStringLiteral("Stampa"), QKeySequence::Print, [this] {
+        printFromPreview();
+    })->setIcon(icon(QStyle::SP_DialogSaveButton));
     bar->addSeparator();
-    add("btnPrimaPagina", QStringLiteral("|<"), QKeySequence(Qt::Key_Home),
-        [this] { m_view->setCurrentPage(1); });
-    add("btnPaginaPrecedente", QStringLiteral("<"), QKeySequence(Qt::Key_PageUp),
-        [this] { m_view->setCurrentPage(m_view->currentPage() - 1); });
+    add("btnPrimaPagina", QStringLiteral("Prima pagina"), QKeySequence(Qt::Key_Home), [this] {
+        m_view->setCurrentPage(1);
+    })->setIcon(icon(QStyle::SP_MediaSkipBackward));
+    add("btnPaginaPrecedente", QStringLiteral("Pagina precedente"), QKeySequence(Qt::Key_PageUp),
+        [this] { m_view->setCurrentPage(m_view->currentPage() - 1); })
+        ->setIcon(icon(QStyle::SP_MediaSeekBackward));
     m_pageLabel = new QLabel(bar);
     m_pageLabel->setObjectName(QStringLiteral("lblPagina"));
     m_pageLabel->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(m_pageLabel);
-    add("btnPaginaSuccessiva", QStringLiteral(">"), QKeySequence(Qt::Key_PageDown),
-        [this] { m_view->setCurrentPage(m_view->currentPage() + 1); });
-    add("btnUltimaPagina", QStringLiteral(">|"), QKeySequence(Qt::Key_End),
-        [this] { m_view->setCurrentPage(m_view->pageCount()); });
+    add("btnPaginaSuccessiva", QStringLiteral("Pagina successiva"), QKeySequence(Qt::Key_PageDown),
+        [this] { m_view->setCurrentPage(m_view->currentPage() + 1); })
+        ->setIcon(icon(QStyle::SP_MediaSeekForward));
+    add("btnUltimaPagina", QStringLiteral("Ultima pagina"), QKeySequence(Qt::Key_End), [this] {
+        m_view->setCurrentPage(m_view->pageCount());
+    })->setIcon(icon(QStyle::SP_MediaSkipForward));
     bar->addSeparator();
-    add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
-    add("btnZoomMeno", QStringLiteral("Zoom -"), QKeySequence::ZoomOut,
-        [this] { m_view->zoomOut(); });
+    add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] {
+        m_view->zoomIn();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("zoom-in")));
+    add("btnZoomMeno", QStringLiteral("Zoom -"), QKeySequence::ZoomOut, [this] {
+        m_view->zoomOut();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("zoom-out")));
     add("btnPaginaIntera", QStringLiteral("Pagina intera"), QKeySequence(),
         [this] { m_view->fitInView(); });
     add("btnLarghezzaPagina", QStringLiteral("Larghezza pagina"), QKeySequence(),
         [this] { m_view->fitToWidth(); });
     bar->addSeparator();
-    add("btnSchermoIntero", QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11),
-        [this] { toggleFullScreen(); });
-    add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] { accept(); });
+    add("btnSchermoIntero", QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11), [this] {
+        toggleFullScreen();
+    })->setIcon(QIcon::fromTheme(QStringLiteral("view-fullscreen")));
+    add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] {
+        accept();
+    })->setIcon(icon(QStyle::SP_DialogCloseButton));
+    // Page arrows show their picture only; the other commands their words.
+    for (const char *name :
+         {"btnPrimaPagina", "btnPaginaPrecedente", "btnPaginaSuccessiva", "btnUltimaPagina"}) {
+        QAction *action = findChild<QAction *>(QLatin1String(name));
+        action->setToolTip(action->text());
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

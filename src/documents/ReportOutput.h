@@ -8,8 +8,8 @@ class QPrinter;
 class QPrintPreviewWidget;
 class QLabel;
 
-// What a prepared report becomes: a preview window, printed pages, a PDF file. Each prepares the
-// report first when it has not been prepared since it was last filled.
+// What a filled report becomes: a preview window, printed pages, a PDF file. Each lays the report
+// out again first, so that it shows the report as filled at that moment.
 namespace brisvola::documents {
 
 enum class PrintMode

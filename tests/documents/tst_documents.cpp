@@ -1,3 +1,4 @@
+#include "ReportRecorder.h"
 #include "TestSupport.h"
 
 #include "documents/Guide.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -68,6 +70,8 @@ private slots:
     void listReportSplitsAcrossPages_data();
     void listReportSplitsAcrossPages();
     void templateAndFilling();
+    void bandsThatCannotSplitMoveWhole();
+    void outputGoesThroughOneService();
     void textCutAtItsBox();
     void pictureKeepsProportions_data();
     void pictureKeepsProportions();
@@ -153,6 +157,58 @@ void TestDocuments::templateAndFilling()
     }
     QVERIFY(!report.load(QStringLiteral(":/templates/nessuno.json")));
     QVERIFY(report.errorString().contains(QLatin1String("nessuno.json")));
+}
+
+void TestDocuments::bandsThatCannotSplitMoveWhole()
+{
+    // A4 portrait with 10 mm margins: 277 mm inside. Two 150 mm bands cannot share a page.
+    Report report;
+    QVERIFY(report.loadFromJson(R"({"unit":"mm","margins":[10,10,10,10],"bands":[
+        {"name":"Uno","kind":"master","height":150,"objects":[
+            {"name":"txtUno","type":"text","left":0,"top":140,"width":50,"height":6,"text":"uno"}]},
+        {"name":"Due","kind":"master","height":150,"objects":[
+            {"name":"txtDue","type":"text","left":0,"top":0,"width":50,"height":6,"text":"due"}]},
+        {"name":"Piede","kind":"pageFooter","height":10,"printOnFirstPage":false,"objects":[
+            {"name":"txtPiede","type":"text","left":0,"top":0,"width":50,"height":6,
+             "text":"pagina [PAGE]"}]}]})"));
+    report.prepare();
+    QCOMPARE(report.pageCount(), 2);
+    QCOMPARE(report.pageLines(0), QStringList{QStringLiteral("uno")});
+    QCOMPARE(report.pageLines(1), QStringList({QStringLiteral("due"), QStringLiteral("pagina 2")}));
+    for (const PreparedItem &item : report.page(1).items)
+        if (item.object.name == QLatin1String("txtDue"))
+            QCOMPARE(item.rect.top(), 10.0);
+
+    // Allowed to split, the first band's text line stays whole on the first page.
+    report.band(QStringLiteral("Due"))->allowSplit = true;
+    QVERIFY(report.setHeight(QStringLiteral("txtDue"), 200));
+    QVERIFY(report.setText(QStringLiteral("txtDue"), QStringLiteral("a\nb\nc")));
+    report.prepare();
+    QCOMPARE(report.pageCount(), 1);
+}
+
+void TestDocuments::outputGoesThroughOneService()
+{
+    ReportRecorder recorder;
+    const QStringList lines = listLines(60);
+    QVERIFY(outputListReport(nullptr, QStringLiteral("Riepilogo ricette segnalate"), lines));
+    QCOMPARE(recorder.outputs.size(), 1);
+    const ReportRecorder::Output &printed = recorder.outputs.first();
+    QVERIFY(!printed.preview);
+    QCOMPARE(printed.mode, PrintMode::AskPrinter);
+    QCOMPARE(printed.orientation, QPageLayout::Landscape);
+    QCOMPARE(printed.pages.size(), 2);
+    QCOMPARE(printed.pages.first().first(), QStringLiteral("Riepilogo ricette segnalate"));
+    QStringList body;
+    for (const QString &line : printed.lines())
+        if (line.startsWith(QLatin1String("Riga ")))
+            body << line;
+    QCOMPARE(body, lines);
+
+    QVERIFY(outputListReport(nullptr, QStringLiteral("T"), lines, ListOutput::Preview));
+    QVERIFY(recorder.outputs.last().preview);
+    recorder.printAnswer = false; // the print dialog cancelled
+    QVERIFY(!outputListReport(nullptr, QStringLiteral("T"), lines));
 }
 
 void TestDocuments::textCutAtItsBox()
@@ -363,6 +419,15 @@ void TestDocuments::printerAndPreviewShowTheSamePages()
     preview.findChild<QAction *>(QStringLiteral("btnChiudi"))->trigger();
     QVERIFY(!preview.isVisible());
     QCOMPARE(preview.result(), int(QDialog::Accepted));
+
+    // Straight to the default printer: with none installed, a clear message and no success.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        MessageRecorder messages;
+        QVERIFY(!print(report, nullptr, PrintMode::DefaultPrinter));
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.last().startsWith(
+            QStringLiteral("Attenzione: non è stato possibile stampare")));
+    }
 }
 
 void TestDocuments::guide()
