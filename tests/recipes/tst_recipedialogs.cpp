@@ -331,8 +331,7 @@ void TestRecipeDialogs::exportBytes()
     TempProgramFolder folder;
     addRecipes({{"Pâté & <crostini>", "Antipasto", "Francese", "200", "6,00", true}});
     const QByteArray bytes = exportedBytes();
-    QCOMPARE(QFileInfo(bytes.isEmpty() ? QString() : folder.file("Ricettario.xls")).fileName(),
-             QStringLiteral("Ricettario.xls"));
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("Ricettario.xls"))));
     const QByteArray td = "<td style=\"text-align: left;\">";
     const QByteArray expectedTable =
         "<table x:str><tr>"
