@@ -90,9 +90,6 @@ void TfrmRicette::buildCommands(QWidget *panel)
     };
     QWidget *bar = archiveform::commandRow(panel, groups);
     bar->setGeometry(0, 0, panel->width(), 64);
-    // Find, print, RTF, export and the flagged list come with their dialogs.
-    for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
-        panel->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
 }
 
 void TfrmRicette::buildFields(QWidget *panel)
@@ -302,6 +299,7 @@ void TfrmRicette::configureArchive()
     m_archive->hooks.shown = [this](qint64 p) { loadPhoto(p); };
     m_archive->hooks.stored = [this](qint64 p) { storePhoto(p); };
 
+    connectDialogs();
     setPhoto(recipes::placeholderPhoto());
 }
 

@@ -1,0 +1,179 @@
+#include "archive/ListLine.h"
+
+#include "archive/Cp1252.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace listline {
+
+QString fitted(const QString &value, int width)
+{
+    QString text = trimField(value);
+    if (width < 0)
+        return text;
+    if (text.size() > width)
+        text.truncate(width);
+    else if (text.size() < width)
+        text.append(QString(width - text.size(), QLatin1Char(' ')));
+    return text;
+}
+
+namespace {
+
+// Code page 1252 byte by byte, for lines built straight from a record's bytes.
+const std::array<char16_t, 256> &cp1252Table()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            t[b] = cp1252::decode(&c, 1).at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+Builder columns(const RecordLayout &layout, const QList<Column> &columns)
+{
+    struct Resolved
+    {
+        QString prefix;
+        int field;
+        int width;
+    };
+    if (columns.size() > 16)
+        throw std::logic_error("a list line has at most 16 columns");
+    std::vector<Resolved> resolved;
+    for (const Column &c : columns)
+        resolved.push_back({c.prefix, layout.field(c.field), c.width});
+    const std::array<char16_t, 256> &table = cp1252Table();
+    // Built straight from the record's bytes, trimmed as a field is read, in one allocation.
+    return [resolved, &table](const RecordView &record) {
+        QByteArrayView values[16];
+        const size_t n = std::min<size_t>(resolved.size(), 16);
+        qsizetype size = 0;
+        for (size_t i = 0; i < n; ++i) {
+            QByteArrayView v = record.rawBytes(resolved[i].field);
+            while (!v.isEmpty() && static_cast<unsigned char>(v.front()) <= 0x20)
+                v = v.sliced(1);
+            while (!v.isEmpty() && static_cast<unsigned char>(v.back()) <= 0x20)
+                v.chop(1);
+            if (resolved[i].width >= 0 && v.size() > resolved[i].width)
+                v.truncate(resolved[i].width);
+            values[i] = v;
+            size +=
+                resolved[i].prefix.size() + (resolved[i].width >= 0 ? resolved[i].width : v.size());
+        }
+        QString line(size, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(line.data());
+        for (size_t i = 0; i < n; ++i) {
+            const QString &prefix = resolved[i].prefix;
+            std::copy_n(reinterpret_cast<const char16_t *>(prefix.constData()), prefix.size(), out);
+            out += prefix.size();
+            for (char c : values[i])
+                *out++ = table[static_cast<unsigned char>(c)];
+            for (qsizetype k = values[i].size(); k < resolved[i].width; ++k)
+                *out++ = u' ';
+        }
+        return line;
+    };
+}
+
+namespace {
+
+// The letter a character sorts as: lower case, without its accent. Latin-1 and Latin
+// Extended-A (which hold every letter of code page 1252) come from a table.
+constexpr int tableSize = 0x180;
+
+std::array<char16_t, tableSize> makeFoldTable()
+{
+    std::array<char16_t, tableSize> table{};
+    for (int i = 0; i < tableSize; ++i) {
+        QChar c{char16_t(i)};
+        const QString decomposed = c.decomposition();
+        if (c.decompositionTag() == QChar::Canonical && !decomposed.isEmpty())
+            c = decomposed.at(0);
+        table[i] = c.toCaseFolded().unicode();
+    }
+    return table;
+}
+
+inline char16_t fold(char16_t c)
+{
+    static const std::array<char16_t, tableSize> table = makeFoldTable();
+    return c < tableSize ? table[c] : QChar(c).toCaseFolded().unicode();
+}
+
+int foldedCompare(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t *pa = reinterpret_cast<const char16_t *>(a.constData());
+    const char16_t *pb = reinterpret_cast<const char16_t *>(b.constData());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i] == pb[i])
+            continue;
+        const char16_t fa = fold(pa[i]), fb = fold(pb[i]);
+        if (fa != fb)
+            return fa < fb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace
+
+bool lessThan(const Entry &a, const Entry &b)
+{
+    if (const int c = foldedCompare(a.text, b.text))
+        return c < 0;
+    if (const int c = a.text.compare(b.text))
+        return c < 0;
+    return a.position < b.position;
+}
+
+void sort(std::vector<Entry> &entries)
+{
+    // Each line is folded once into a key; keys then compare as plain texts, which is what makes
+    // a list of 100 000 lines sort in a blink.
+    struct Keyed
+    {
+        quint64 head[2]; // the key's first eight characters, packed: most comparisons end here
+        QString key;
+        Entry *entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    for (Entry &e : entries) {
+        QString key(e.text.size(), Qt::Uninitialized);
+        const char16_t *src = reinterpret_cast<const char16_t *>(e.text.constData());
+        char16_t *dst = reinterpret_cast<char16_t *>(key.data());
+        for (qsizetype i = 0; i < e.text.size(); ++i)
+            dst[i] = fold(src[i]);
+        quint64 head[2] = {0, 0};
+        for (qsizetype i = 0; i < 8; ++i)
+            head[i / 4] = (head[i / 4] << 16) | (i < key.size() ? dst[i] : 0);
+        keyed.push_back({{head[0], head[1]}, std::move(key), &e});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
+        if (const int c = QStringView(a.key).compare(QStringView(b.key)))
+            return c < 0;
+        if (const int c = QStringView(a.entry->text).compare(QStringView(b.entry->text)))
+            return c < 0;
+        return a.entry->position < b.entry->position;
+    });
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (Keyed &k : keyed)
+        sorted.push_back(std::move(*k.entry));
+    entries = std::move(sorted);
+}
+
+} // namespace listline
