@@ -8,6 +8,11 @@ namespace numtext {
 
 double R(double x, int n)
 {
+    // Negative values (a discount above 100 percent) are rounded as the mirror image of their
+    // absolute value. Applied literally, the truncation toward zero would move exact values:
+    // -5 to 4 decimals would become -4,9999 and -2,6 to 0 decimals -2.
+    if (x < 0)
+        return -R(-x, n);
     long double scale = 1.0L;
     for (int i = 0; i < n; ++i)
         scale *= 10.0L;

@@ -9,7 +9,8 @@
 namespace numtext {
 
 // R(x, n) = Int(x * 10^n + 0.5) / 10^n, the product, sum and quotient in long double, Int
-// truncating toward zero; the result is stored as a double.
+// truncating toward zero; the result is stored as a double. A negative x is rounded as -R(-x, n),
+// half away from zero, so that exact negative amounts stay what they are.
 double R(double x, int n);
 
 // The shortest general form with at most 15 significant digits and a decimal comma: 12.5 gives

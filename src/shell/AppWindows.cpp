@@ -1,5 +1,7 @@
 #include "shell/WindowSet.h"
 
+#include "quotes/MenuPreventivi.h"
+#include "quotes/Preventivi.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
@@ -13,6 +15,8 @@ void registerAppWindows()
     registerWindow(QStringLiteral("TfrmPassword"), [] { return new TfrmPassword; });
     registerWindow(QStringLiteral("TfrmAvvio"), [] { return new TfrmAvvio; });
     registerWindow(QStringLiteral("TfrmCambiaPassword"), [] { return new TfrmCambiaPassword; });
+    registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
+    registerWindow(QStringLiteral("TfrmPreventivi"), [] { return new TfrmPreventivi; });
 }
 
 } // namespace brisvola

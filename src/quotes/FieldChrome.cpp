@@ -1,0 +1,103 @@
+#include "quotes/FieldChrome.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpressionValidator>
+
+namespace quotes {
+
+namespace {
+
+class Highlight : public QObject
+{
+public:
+    Highlight(QWidget *field, QFrame *rect) : QObject(field), m_field(field), m_rect(rect) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (!m_rect) // the window is being destroyed
+            return false;
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            place();
+            m_rect->show();
+            break;
+        case QEvent::FocusOut:
+            m_rect->hide();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            place();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void place()
+    {
+        m_rect->setGeometry(m_field->geometry().adjusted(-3, -3, 3, 3));
+        m_rect->stackUnder(m_field);
+    }
+    QWidget *m_field;
+    QPointer<QFrame> m_rect;
+};
+
+class EnterMove : public QObject
+{
+public:
+    EnterMove(QWidget *from, QWidget *to) : QObject(from), m_to(to) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        m_to->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    QWidget *m_to;
+};
+
+} // namespace
+
+QWidget *addFocusHighlight(QWidget *field, const QString &effName)
+{
+    auto *rect = new QFrame(field->parentWidget());
+    rect->setObjectName(effName);
+    rect->setStyleSheet(QStringLiteral("background: #ffff00; border-radius: 3px;"));
+    rect->setAttribute(Qt::WA_TransparentForMouseEvents);
+    rect->hide();
+    field->installEventFilter(new Highlight(field, rect));
+    return rect;
+}
+
+void setEnterTarget(QWidget *from, QWidget *to)
+{
+    from->installEventFilter(new EnterMove(from, to));
+}
+
+void setEnterChain(const QList<QWidget *> &chain)
+{
+    for (qsizetype i = 0; i < chain.size(); ++i)
+        setEnterTarget(chain[i], chain[(i + 1) % chain.size()]);
+}
+
+void acceptDigitsOnly(QLineEdit *edit)
+{
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+} // namespace quotes

@@ -1,0 +1,207 @@
+#include "quotes/MenuPreventivi.h"
+
+#include "quotes/FieldChrome.h"
+#include "quotes/Logo.h"
+#include "quotes/QuoteRecord.h"
+#include "shell/Clock.h"
+#include "shell/Help.h"
+#include "shell/Messages.h"
+#include "shell/WindowSet.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString helpTitle = QStringLiteral("App Emissione preventivi");
+
+QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, int size)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1StringView(name));
+    b->setIcon(QIcon(QLatin1StringView(icon)));
+    b->setIconSize(QSize(size, size));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+} // namespace
+
+TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi"));
+    setWindowState(Qt::WindowMaximized);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
+
+    lblMemory = new QLabel(QStringLiteral("avvio"), this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panCentro"));
+    panel->setFixedSize(760, 470);
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral(
+        "#panCentro { background: white; border: 1px solid #9fb6d6; border-radius: 10px; }"));
+
+    imgTitolo = new QLabel(panel);
+    imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
+    imgTitolo->setPixmap(QIcon(QStringLiteral(":/quotes/banner_preventivi.svg")).pixmap(700, 90));
+
+    imgGuida = iconButton(panel, "imgGuida", ":/quotes/help.svg", 34);
+    imgGuida->setToolTip(QStringLiteral("Guida"));
+    imgEsci = iconButton(panel, "imgEsci", ":/quotes/exit.svg", 34);
+    imgEsci->setToolTip(QStringLiteral("Esci"));
+
+    lblInfo = new QLabel(QStringLiteral("In questo ambiente è possibile archiviare i preventivi "
+                                        "emessi ai propri clienti."),
+                         panel);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblInfo->setStyleSheet(QStringLiteral("color: #1b2b40; font-size: 11pt;"));
+
+    imgEmail = iconButton(panel, "imgEmail", ":/quotes/logo_link.svg", 22);
+    lnkWeb = new QLabel(QStringLiteral("Imposta logo Ditta"), panel);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    lnkWeb->setCursor(Qt::PointingHandCursor);
+    lnkWeb->setStyleSheet(QStringLiteral("color: #0b2e6b; text-decoration: underline;"));
+    lnkWeb->installEventFilter(this);
+
+    intAnnoPreventivi = new QGroupBox(QStringLiteral("Emissione preventivi:"), panel);
+    intAnnoPreventivi->setObjectName(QStringLiteral("intAnnoPreventivi"));
+    titAnnoPreventivi = new QLabel(QStringLiteral("Anno:"), intAnnoPreventivi);
+    titAnnoPreventivi->setObjectName(QStringLiteral("titAnnoPreventivi"));
+    txtAnnoPreventivi = new QLineEdit(intAnnoPreventivi);
+    txtAnnoPreventivi->setObjectName(QStringLiteral("txtAnnoPreventivi"));
+    txtAnnoPreventivi->setMaxLength(4);
+    QFont yearFont = txtAnnoPreventivi->font();
+    yearFont.setBold(true);
+    yearFont.setPointSize(14);
+    txtAnnoPreventivi->setFont(yearFont);
+    txtAnnoPreventivi->setFixedWidth(90);
+    txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
+    quotes::acceptDigitsOnly(txtAnnoPreventivi);
+    quotes::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
+    btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), intAnnoPreventivi);
+    btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
+    btnApriPreventivi->setAutoDefault(true);
+    btnApriPreventivi->setMinimumSize(110, 34);
+    auto *yearRow = new QHBoxLayout(intAnnoPreventivi);
+    yearRow->setContentsMargins(18, 18, 18, 14);
+    yearRow->setSpacing(12);
+    yearRow->addWidget(titAnnoPreventivi);
+    yearRow->addWidget(txtAnnoPreventivi);
+    yearRow->addSpacing(8);
+    yearRow->addWidget(btnApriPreventivi);
+    yearRow->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(imgTitolo);
+    top->addStretch();
+    auto *link = new QHBoxLayout;
+    link->setSpacing(4);
+    link->addStretch();
+    link->addWidget(imgEmail);
+    link->addWidget(lnkWeb);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(imgGuida);
+    bottom->addWidget(imgEsci);
+
+    auto *inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(28, 24, 28, 20);
+    inner->setSpacing(16);
+    inner->addLayout(top);
+    inner->addLayout(link);
+    inner->addWidget(lblInfo);
+    inner->addWidget(intAnnoPreventivi);
+    inner->addStretch();
+    inner->addLayout(bottom);
+
+    auto *outer = new QGridLayout(this);
+    outer->addWidget(panel, 0, 0, Qt::AlignCenter);
+
+    quotes::setEnterTarget(txtAnnoPreventivi, btnApriPreventivi);
+    connect(btnApriPreventivi, &QPushButton::clicked, this,
+            &TfrmMenuPreventivi::btnApriPreventiviClick);
+    connect(imgEmail, &QToolButton::clicked, this, &TfrmMenuPreventivi::openLogo);
+    connect(imgGuida, &QToolButton::clicked, this, [this] { brisvola::showHelp(this, helpTitle); });
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TfrmMenuPreventivi::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    txtAnnoPreventivi->setText(QString::number(brisvola::today().year()));
+    lblMemory->setText(QStringLiteral("avvio"));
+    txtAnnoPreventivi->setFocus();
+}
+
+void TfrmMenuPreventivi::btnApriPreventiviClick()
+{
+    const QString year = txtAnnoPreventivi->text();
+    if (!quotes::isValidYearText(year)) {
+        brisvola::showMessage(this, brisvola::MessageKind::Warning,
+                              QStringLiteral("Attenzione: indicare l'anno solare utilizzando "
+                                             "quattro cifre."));
+        txtAnnoPreventivi->setFocus();
+        return;
+    }
+    if (QWidget *quotesWindow = brisvola::window(QStringLiteral("TfrmPreventivi"))) {
+        if (auto *lblFile = quotesWindow->findChild<QLabel *>(QStringLiteral("lblFile")))
+            lblFile->setText(quotes::quoteArchivePath(year));
+        quotesWindow->setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi anno ") +
+                                     year.trimmed());
+    }
+    lblMemory->setText(QStringLiteral("preventivi"));
+    close();
+}
+
+void TfrmMenuPreventivi::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    const bool opened = lblMemory->text() == QLatin1String("preventivi");
+    QWidget *next =
+        brisvola::window(opened ? QStringLiteral("TfrmPreventivi") : QStringLiteral("TfrmAvvio"));
+    brisvola::showInstead(next, this);
+}
+
+void TfrmMenuPreventivi::openLogo()
+{
+    TfrmLogo logo(this);
+    logo.exec();
+}
+
+bool TfrmMenuPreventivi::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lnkWeb) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            lnkWeb->setStyleSheet(QStringLiteral("color: #e67e00; text-decoration: underline;"));
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            lnkWeb->setStyleSheet(QStringLiteral("color: #0b2e6b; text-decoration: underline;"));
+            if (lnkWeb->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                openLogo();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMenuPreventivi::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(70, 130, 180));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}

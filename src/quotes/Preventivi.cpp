@@ -1,0 +1,958 @@
+#include "quotes/Preventivi.h"
+
+#include "archive/ArchiveError.h"
+#include "archive/ArchiveWindow.h"
+#include "archive/RecordFile.h"
+#include "quotes/DatiVeicolo.h"
+#include "quotes/Logo.h"
+#include "quotes/Numerazione.h"
+#include "quotes/QuoteRecord.h"
+#include "quotes/QuoteSettings.h"
+#include "quotes/QuoteTotals.h"
+#include "shell/Clock.h"
+#include "shell/Help.h"
+#include "shell/Messages.h"
+#include "shell/WindowSet.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStackedLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using brisvola::MessageKind;
+
+namespace {
+
+const QString helpTitle = QStringLiteral("App Emissione preventivi");
+const QString pageLetters = QStringLiteral("ABCDEF");
+
+QString nn(int line)
+{
+    return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+}
+
+// The controls of the issuer block that the trash button empties.
+const char *const issuerBlock[] = {"txtDitta",        "txtViaDitta",  "txtCapDitta",
+                                   "txtCittaDitta",   "txtProvDitta", "txtIvaDitta",
+                                   "txtCodFiscDitta", "txtLibero01",  "txtLibero02"};
+
+// What New leaves on screen: the issuer block, the terms, the bank, the IBAN, the VAT rate.
+QStringList keptByNew()
+{
+    QStringList names;
+    for (const char *n : issuerBlock)
+        names << QLatin1StringView(n);
+    names << QStringLiteral("txtPagamento") << QStringLiteral("txtBanca")
+          << QStringLiteral("txtIban") << QStringLiteral("txtPercIva");
+    return names;
+}
+
+void makeUpperCase(QLineEdit *e)
+{
+    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &text) {
+        const QString upper = text.toUpper();
+        if (upper == text)
+            return;
+        const int cursor = e->cursorPosition();
+        e->setText(upper);
+        e->setCursorPosition(cursor);
+    });
+}
+
+QLabel *caption(QWidget *parent, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setProperty("caption", true);
+    return l;
+}
+
+} // namespace
+
+TfrmPreventivi::TfrmPreventivi(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral(" Brisvola - Archivio preventivi"));
+    setWindowState(Qt::WindowMaximized);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
+
+    auto hidden = [this](const char *name) {
+        auto *l = new QLabel(this);
+        l->setObjectName(QLatin1StringView(name));
+        l->hide();
+        return l;
+    };
+    lblFile = hidden("lblFile");
+    lblInizio = hidden("lblInizio");
+    lblSolare = hidden("lblSolare");
+    memVeicolo = hidden("memVeicolo");
+    memMarca = hidden("memMarca");
+    memColore = hidden("memColore");
+    memImmatricolazione = hidden("memImmatricolazione");
+    memAlimentazione = hidden("memAlimentazione");
+    memTarga = hidden("memTarga");
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panPreventivi"));
+    panel->setFixedSize(995, 692);
+    panel->setStyleSheet(QStringLiteral(
+        "#panPreventivi { background: #f7f9fc; border: 1px solid #8fa9cc; border-radius: 8px; }"
+        "QFrame[block=\"true\"] { background: white; border: 1px solid #b8c9e0;"
+        " border-radius: 6px; }"
+        "QLabel[caption=\"true\"] { color: #1b2b40; }"
+        "QLabel[heading=\"true\"] { color: #1f4e9c; font-weight: bold; }"
+        "QLabel[amount=\"true\"] { background: #e4ebf5; border: 1px solid #b8c9e0;"
+        " padding: 0 4px; }"
+        "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
+        " padding: 0 3px; min-height: 19px; }"
+        "QLineEdit:disabled { background: #eef1f5; }"));
+    m_hintClearers << this << panel;
+
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(buildToolbar(panel));
+    auto *blocks = new QHBoxLayout;
+    blocks->setSpacing(6);
+    blocks->addWidget(buildIssuerBlock(panel), 1);
+    blocks->addWidget(buildCustomerBlock(panel), 1);
+    blocks->addWidget(buildHeadingBlock(panel), 1);
+    layout->addLayout(blocks);
+    layout->addWidget(buildPages(panel));
+    layout->addWidget(buildTotals(panel));
+    layout->addWidget(buildFooter(panel));
+
+    auto *outer = new QGridLayout(this);
+    outer->addWidget(panel, 0, 0, Qt::AlignCenter);
+
+    configureArchive();
+    connectInputRules();
+    showPage(1);
+}
+
+// --- building ------------------------------------------------------------------------------
+
+QLineEdit *TfrmPreventivi::edit(QWidget *parent, const QString &name, int maxLength)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(maxLength);
+    return e;
+}
+
+QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &name)
+{
+    auto *c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(quotes::provinceCodes());
+    c->lineEdit()->setMaxLength(2);
+    c->setCurrentIndex(-1);
+    c->setFixedWidth(54);
+    c->setMaxVisibleItems(16);
+    c->installEventFilter(this);
+    makeUpperCase(c->lineEdit());
+    return c;
+}
+
+QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
+                                           const QString &icon, const QString &text)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(QIcon(icon));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (!text.isEmpty()) {
+        b->setText(text);
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIconSize(QSize(26, 26));
+        b->setMinimumWidth(56);
+    } else {
+        b->setIconSize(QSize(18, 18));
+    }
+    return b;
+}
+
+QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &name, int width)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setProperty("amount", true);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setFixedSize(width, 21);
+    return l;
+}
+
+QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
+{
+    auto *bar = new QFrame(parent);
+    bar->setProperty("block", true);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(1);
+    auto tool = [&](const char *name, const char *icon, const QString &text) {
+        QToolButton *b = pictureButton(
+            bar, QLatin1StringView(name),
+            QStringLiteral(":/quotes/toolbar/%1.svg").arg(QLatin1StringView(icon)), text);
+        row->addWidget(b);
+        return b;
+    };
+    auto gap = [&] {
+        auto *line = new QFrame(bar);
+        line->setFrameShape(QFrame::VLine);
+        line->setStyleSheet(QStringLiteral("color: #c6d3e6;"));
+        row->addSpacing(4);
+        row->addWidget(line);
+        row->addSpacing(4);
+    };
+    tool("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
+    tool("cmdSalva", "salva", QStringLiteral("Salva"));
+    tool("cmdTrova", "trova", QStringLiteral("Trova"))->setEnabled(false);
+    tool("cmdSospese", "sospese", QStringLiteral("In sospeso"))->setEnabled(false);
+    gap();
+    tool("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"))->setEnabled(false);
+    tool("cmdStampa", "stampa", QStringLiteral("Stampa"))->setEnabled(false);
+    tool("cmdPDF", "pdf", QStringLiteral("PDF"))->setEnabled(false);
+    gap();
+    tool("cmdPrimo", "primo", QStringLiteral("Primo"));
+    tool("cmdIndietro", "indietro", QStringLiteral("Indietro"));
+    auto *position = new QLabel(bar);
+    position->setObjectName(QStringLiteral("lblPosizione"));
+    position->setAlignment(Qt::AlignCenter);
+    position->setFixedWidth(58);
+    position->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt; color: #1b2b40;"
+                                           " background: #eef3fa; border: 1px solid #b8c9e0;"
+                                           " border-radius: 4px; padding: 4px;"));
+    row->addWidget(position);
+    tool("cmdAvanti", "avanti", QStringLiteral("Avanti"));
+    tool("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+    gap();
+    tool("cmdNumerazione", "numerazione", QStringLiteral("Numerazione"));
+    tool("cmdEsporta", "esporta", QStringLiteral("Esporta"))->setEnabled(false);
+    row->addStretch();
+    tool("cmdGuida", "guida", QStringLiteral("Guida"));
+    tool("cmdEsci", "esci", QStringLiteral("Esci"));
+    m_hintClearers << bar;
+    return bar;
+}
+
+QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
+{
+    auto *block = new QFrame(parent);
+    block->setObjectName(QStringLiteral("panDitta"));
+    block->setProperty("block", true);
+    auto *grid = new QGridLayout(block);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(5);
+
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(4);
+    nameRow->addWidget(edit(block, QStringLiteral("txtDitta"), 50));
+    nameRow->addWidget(
+        pictureButton(block, QStringLiteral("btnLogo"), QStringLiteral(":/quotes/palette.svg")));
+    nameRow->addWidget(pictureButton(block, QStringLiteral("btnCancDitta"),
+                                     QStringLiteral(":/quotes/delete.svg")));
+    auto *heading = caption(block, QStringLiteral("Ditta emittente:"));
+    heading->setProperty("heading", true);
+    grid->addWidget(heading, 0, 0);
+    grid->addLayout(nameRow, 0, 1);
+    grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtViaDitta"), 50), 1, 1);
+
+    auto *place = new QHBoxLayout;
+    place->setSpacing(4);
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
+    cap->setFixedWidth(52);
+    place->addWidget(cap);
+    place->addWidget(caption(block, QStringLiteral("Città:")));
+    place->addWidget(edit(block, QStringLiteral("txtCittaDitta"), 50), 1);
+    place->addWidget(caption(block, QStringLiteral("Prov.")));
+    m_provDitta = provinceBox(block, QStringLiteral("txtProvDitta"));
+    place->addWidget(m_provDitta);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addLayout(place, 2, 1);
+
+    auto *vat = new QHBoxLayout;
+    vat->setSpacing(4);
+    vat->addWidget(edit(block, QStringLiteral("txtIvaDitta"), 30));
+    vat->addWidget(
+        pictureButton(block, QStringLiteral("btnIvaDitta"), QStringLiteral(":/quotes/check.svg")));
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
+    grid->addLayout(vat, 3, 1);
+    auto *code = new QHBoxLayout;
+    code->setSpacing(4);
+    code->addWidget(edit(block, QStringLiteral("txtCodFiscDitta"), 30));
+    code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscDitta"),
+                                  QStringLiteral(":/quotes/check.svg")));
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
+    grid->addLayout(code, 4, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 5, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 6, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 6, 1);
+    m_hintClearers << block;
+    return block;
+}
+
+QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
+{
+    auto *block = new QFrame(parent);
+    block->setObjectName(QStringLiteral("panCliente"));
+    block->setProperty("block", true);
+    auto *grid = new QGridLayout(block);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(5);
+
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(4);
+    nameRow->addWidget(edit(block, QStringLiteral("txtCliente"), 50));
+    nameRow->addWidget(pictureButton(block, QStringLiteral("impCliente"),
+                                     QStringLiteral(":/quotes/arrow_green.svg")));
+    auto *heading = caption(block, QStringLiteral("Cliente:"));
+    heading->setProperty("heading", true);
+    grid->addWidget(heading, 0, 0);
+    grid->addLayout(nameRow, 0, 1);
+    grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtViaCliente"), 50), 1, 1);
+
+    auto *place = new QHBoxLayout;
+    place->setSpacing(4);
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
+    cap->setFixedWidth(52);
+    place->addWidget(cap);
+    place->addWidget(caption(block, QStringLiteral("Città:")));
+    place->addWidget(edit(block, QStringLiteral("txtCittaCliente"), 50), 1);
+    place->addWidget(caption(block, QStringLiteral("Prov.")));
+    m_provCliente = provinceBox(block, QStringLiteral("txtProvCliente"));
+    place->addWidget(m_provCliente);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addLayout(place, 2, 1);
+
+    auto *vat = new QHBoxLayout;
+    vat->setSpacing(4);
+    vat->addWidget(edit(block, QStringLiteral("txtIvaCliente"), 30));
+    vat->addWidget(pictureButton(block, QStringLiteral("btnIvaCliente"),
+                                 QStringLiteral(":/quotes/check.svg")));
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
+    grid->addLayout(vat, 3, 1);
+    auto *code = new QHBoxLayout;
+    code->setSpacing(4);
+    code->addWidget(edit(block, QStringLiteral("txtCodFiscCliente"), 30));
+    code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscCliente"),
+                                  QStringLiteral(":/quotes/check.svg")));
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
+    grid->addLayout(code, 4, 1);
+    grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 5, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 5, 1);
+    auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
+    more->setObjectName(QStringLiteral("cmdDatiComputer"));
+    more->setFocusPolicy(Qt::NoFocus);
+    more->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(more, 6, 1, Qt::AlignRight);
+    m_hintClearers << block;
+    return block;
+}
+
+QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
+{
+    auto *block = new QFrame(parent);
+    block->setObjectName(QStringLiteral("panNumFattura"));
+    block->setProperty("block", true);
+    auto *grid = new QGridLayout(block);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(5);
+
+    auto *lens = new QLabel(block);
+    lens->setObjectName(QStringLiteral("imgLente"));
+    lens->setPixmap(QIcon(QStringLiteral(":/quotes/lente.svg")).pixmap(30, 30));
+    auto *numberRow = new QHBoxLayout;
+    numberRow->setSpacing(6);
+    auto *heading = caption(block, QStringLiteral("Preventivo n."));
+    heading->setProperty("heading", true);
+    QFont big = heading->font();
+    big.setPointSize(big.pointSize() + 2);
+    heading->setFont(big);
+    numberRow->addWidget(lens);
+    numberRow->addWidget(heading);
+    QLineEdit *number = edit(block, QStringLiteral("txtNumFatt"), 30);
+    QFont bold = number->font();
+    bold.setBold(true);
+    number->setFont(bold);
+    numberRow->addWidget(number, 1);
+    grid->addLayout(numberRow, 0, 0, 1, 2);
+
+    auto *dateRow = new QHBoxLayout;
+    dateRow->setSpacing(4);
+    QLineEdit *date = edit(block, QStringLiteral("txtData"), 20);
+    date->setFixedWidth(96);
+    dateRow->addWidget(date);
+    dateRow->addWidget(pictureButton(block, QStringLiteral("impOggi"),
+                                     QStringLiteral(":/quotes/arrow_green.svg")));
+    dateRow->addStretch();
+    grid->addWidget(caption(block, QStringLiteral("Data emissione:")), 1, 0);
+    grid->addLayout(dateRow, 1, 1);
+    grid->addWidget(caption(block, QStringLiteral("Pagamento:")), 2, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtPagamento"), 50), 2, 1);
+    grid->addWidget(caption(block, QStringLiteral("Banca d'appoggio:")), 3, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtBanca"), 50), 3, 1);
+    grid->addWidget(caption(block, QStringLiteral("IBAN:")), 4, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtIban"), 50), 4, 1);
+    grid->setRowStretch(5, 1);
+    m_hintClearers << block;
+    return block;
+}
+
+QWidget *TfrmPreventivi::buildPages(QWidget *parent)
+{
+    auto *host = new QWidget(parent);
+    m_pageStack = new QStackedLayout(host);
+    m_pageStack->setContentsMargins(0, 0, 0, 0);
+    for (int page = 1; page <= quotes::pageCount; ++page) {
+        auto *frame = new QFrame(host);
+        frame->setObjectName(QStringLiteral("grpPage") + nn(page));
+        frame->setProperty("block", true);
+        m_pages[page - 1] = frame;
+        m_hintClearers << frame;
+
+        auto *v = new QVBoxLayout(frame);
+        v->setContentsMargins(8, 5, 8, 6);
+        v->setSpacing(3);
+        auto *head = new QHBoxLayout;
+        const QChar letter = pageLetters[page - 1];
+        auto *back = pictureButton(frame, QStringLiteral("imgIndietro_") + letter,
+                                   QStringLiteral(":/quotes/page_prev.svg"));
+        auto *forward = pictureButton(frame, QStringLiteral("imgAvanti_") + letter,
+                                      QStringLiteral(":/quotes/page_next.svg"));
+        back->setIconSize(QSize(24, 24));
+        forward->setIconSize(QSize(24, 24));
+        auto *title = new QLabel(frame);
+        title->setPixmap(QIcon(QStringLiteral(":/quotes/banner_righe.svg")).pixmap(360, 26));
+        auto *pageNumber = new QLabel(QStringLiteral("pagina %1 di %2").arg(page).arg(6), frame);
+        pageNumber->setStyleSheet(QStringLiteral("color: #5a6b80;"));
+        head->addWidget(back);
+        head->addStretch();
+        head->addWidget(title);
+        head->addSpacing(8);
+        head->addWidget(pageNumber);
+        head->addStretch();
+        head->addWidget(forward);
+        v->addLayout(head);
+        if (page > 1)
+            connect(back, &QToolButton::clicked, this, [this, page] {
+                showPage(page - 1);
+                m_lines[(page - 2) * quotes::linesPerPage].quant->setFocus();
+            });
+        else
+            back->setEnabled(false);
+        if (page < quotes::pageCount)
+            connect(forward, &QToolButton::clicked, this, [this, page] {
+                showPage(page + 1);
+                m_lines[page * quotes::linesPerPage].quant->setFocus();
+            });
+        else
+            forward->setEnabled(false);
+
+        auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(7);
+        grid->setVerticalSpacing(5);
+        const QStringList headings = {QString(),
+                                      QStringLiteral("Quant."),
+                                      QStringLiteral("Portata:"),
+                                      QStringLiteral("Descrizione:"),
+                                      QStringLiteral("Prezzo:"),
+                                      QStringLiteral("% Sc."),
+                                      QStringLiteral("Importo tot."),
+                                      QStringLiteral("Es."),
+                                      QString()};
+        for (int c = 0; c < headings.size(); ++c) {
+            auto *h = caption(frame, headings[c]);
+            h->setProperty("heading", true);
+            grid->addWidget(h, 0, c, c == 6 ? Qt::AlignRight : Qt::AlignLeft);
+        }
+        for (int k = 0; k < quotes::linesPerPage; ++k) {
+            const int line = (page - 1) * quotes::linesPerPage + k + 1;
+            const QString n = nn(line);
+            LineControls &lc = m_lines[line - 1];
+            auto *number = new QLabel(QStringLiteral("%1.").arg(line), frame);
+            number->setObjectName(QStringLiteral("lblNum") + n);
+            number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            number->setFixedWidth(24);
+            lc.quant = edit(frame, QStringLiteral("txtQuant") + n, 6);
+            lc.quant->setFixedWidth(56);
+            lc.quant->setAlignment(Qt::AlignRight);
+            lc.codice = edit(frame, QStringLiteral("txtCodice") + n, 20);
+            lc.codice->setFixedWidth(150);
+            lc.desc = edit(frame, QStringLiteral("txtDesc") + n, 55);
+            lc.prezzo = edit(frame, QStringLiteral("txtPrezzo") + n, 10);
+            lc.prezzo->setFixedWidth(84);
+            lc.prezzo->setAlignment(Qt::AlignRight);
+            lc.sconto = edit(frame, QStringLiteral("txtPercSconto") + n, 6);
+            lc.sconto->setFixedWidth(52);
+            lc.sconto->setAlignment(Qt::AlignRight);
+            lc.importo = amountBox(frame, QStringLiteral("txtImporto") + n, 96);
+            lc.esente = new QCheckBox(frame);
+            lc.esente->setObjectName(QStringLiteral("chkEs") + n);
+            auto *import = pictureButton(frame, QStringLiteral("impMag") + n,
+                                         QStringLiteral(":/quotes/arrow_green.svg"));
+            import->setEnabled(false);
+            const int row = k + 1;
+            grid->addWidget(number, row, 0);
+            grid->addWidget(lc.quant, row, 1);
+            grid->addWidget(lc.codice, row, 2);
+            grid->addWidget(lc.desc, row, 3);
+            grid->addWidget(lc.prezzo, row, 4);
+            grid->addWidget(lc.sconto, row, 5);
+            grid->addWidget(lc.importo, row, 6);
+            grid->addWidget(lc.esente, row, 7, Qt::AlignCenter);
+            grid->addWidget(import, row, 8);
+        }
+        grid->setColumnStretch(3, 1);
+        v->addLayout(grid);
+        m_pageStack->addWidget(frame);
+    }
+    return host;
+}
+
+QWidget *TfrmPreventivi::buildTotals(QWidget *parent)
+{
+    auto *bar = new QFrame(parent);
+    bar->setObjectName(QStringLiteral("panTotali"));
+    bar->setProperty("block", true);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 5, 8, 5);
+    row->setSpacing(5);
+    const char *names[] = {"txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente",
+                           "txtTotFattura"};
+    for (int i = 0; i < 5; ++i)
+        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 104 : 78);
+    row->addWidget(caption(bar, QStringLiteral("Tot. imponibile:")));
+    row->addWidget(m_totals[0]);
+    row->addSpacing(4);
+    row->addWidget(caption(bar, QStringLiteral("IVA:")));
+    m_percIva = edit(bar, QStringLiteral("txtPercIva"), 10);
+    m_percIva->setFixedWidth(44);
+    m_percIva->setAlignment(Qt::AlignRight);
+    row->addWidget(m_percIva);
+    row->addWidget(caption(bar, QStringLiteral("%")));
+    row->addSpacing(4);
+    row->addWidget(caption(bar, QStringLiteral("Tot. imposta:")));
+    row->addWidget(m_totals[1]);
+    row->addSpacing(4);
+    row->addWidget(caption(bar, QStringLiteral("Tot. IVA inclusa:")));
+    row->addWidget(m_totals[2]);
+    row->addSpacing(4);
+    row->addWidget(caption(bar, QStringLiteral("Tot. esente:")));
+    row->addWidget(m_totals[3]);
+    row->addStretch();
+    auto *compute = new QPushButton(QStringLiteral("Calcola"), bar);
+    compute->setObjectName(QStringLiteral("cmdCalcola"));
+    compute->setFocusPolicy(Qt::NoFocus);
+    compute->setCursor(Qt::PointingHandCursor);
+    row->addWidget(compute);
+    row->addSpacing(6);
+    auto *totalCaption = caption(bar, QStringLiteral("TOTALE PREVENTIVO:"));
+    totalCaption->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+    row->addWidget(totalCaption);
+    m_totals[4]->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+    row->addWidget(m_totals[4]);
+    m_hintClearers << bar;
+    return bar;
+}
+
+QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
+{
+    auto *bar = new QWidget(parent);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    auto *info = new QLabel(bar);
+    info->setObjectName(QStringLiteral("panInfo"));
+    info->setFixedWidth(380);
+    info->setStyleSheet(QStringLiteral("background: #0b2e6b; color: white; padding: 4px 8px;"
+                                       " border-radius: 4px;"));
+    row->addWidget(info);
+    auto *noteCaption = caption(bar, QStringLiteral("NOTE:"));
+    noteCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    row->addWidget(noteCaption);
+    QLineEdit *note = edit(bar, QStringLiteral("txtNote"), 250);
+    QFont noteFont = note->font();
+    noteFont.setBold(true);
+    noteFont.setPointSize(12);
+    note->setFont(noteFont);
+    row->addWidget(note, 1);
+    auto *pending = new QCheckBox(QStringLiteral("In sospeso"), bar);
+    pending->setObjectName(QStringLiteral("chkSaldata"));
+    pending->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(pending);
+    m_hintClearers << bar;
+    return bar;
+}
+
+// --- configuration -------------------------------------------------------------------------
+
+void TfrmPreventivi::configureArchive()
+{
+    m_archive = new ArchiveWindow(this, quotes::quoteLayout(), [this] { return lblFile->text(); });
+    m_archive->bindFields();
+    m_archive->bindField("InSospeso", findChild<QCheckBox *>(QStringLiteral("chkSaldata")));
+    m_archive->bindField("TipoEvento", memVeicolo);
+    m_archive->bindField("DataEvento", memMarca);
+    m_archive->bindField("Acconto", memColore);
+    m_archive->bindField("TotalePersone", memImmatricolazione);
+    m_archive->bindField("Saldo", memAlimentazione);
+    m_archive->bindField("TotaleTavoli", memTarga);
+
+    m_archive->setRequired({
+        {QStringLiteral("txtCliente"),
+         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome o la "
+                        "ragione sociale del cliente.")},
+        {QStringLiteral("txtNumFatt"),
+         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero del "
+                        "preventivo.")},
+        {QStringLiteral("txtData"), QStringLiteral("Attenzione: per salvare la scheda è "
+                                                   "necessario indicare la data del preventivo.")},
+    });
+    m_archive->hooks.beforeSave = [this] { cmdCalcolaClick(); };
+    m_archive->hooks.check = [this] {
+        auto *date = findChild<QLineEdit *>(QStringLiteral("txtData"));
+        if (brisvola::parseDate(date->text()).isValid())
+            return true;
+        brisvola::showMessage(this, MessageKind::Warning,
+                              QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer "
+                                             "poter salvare la scheda è necessario indicare una "
+                                             "data valida nel formato gg/mm/anno."),
+                              brisvola::MessageButtons::OkCancel);
+        date->setFocus();
+        return false;
+    };
+    m_archive->hooks.clear = [this] {
+        showPage(1);
+        m_provDitta->setCurrentIndex(-1);
+        m_provCliente->setCurrentIndex(-1);
+    };
+    m_archive->setFirstField(QStringLiteral("txtCliente"));
+    m_archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
+    m_archive->setFailureMessage(ArchiveWindow::Command::First, MessageKind::Warning);
+
+    QStringList chain = {
+        "txtDitta",        "txtViaDitta",    "txtCapDitta",     "txtCittaDitta",
+        "txtProvDitta",    "txtIvaDitta",    "txtCodFiscDitta", "txtLibero01",
+        "txtLibero02",     "txtCliente",     "txtViaCliente",   "txtCapCliente",
+        "txtCittaCliente", "txtProvCliente", "txtIvaCliente",   "txtCodFiscCliente",
+        "txtRiferimenti",  "txtNumFatt",     "txtData",         "txtPagamento",
+        "txtBanca",        "txtIban",        "txtNote",         "txtDitta"};
+    m_archive->addEnterChain(chain);
+    for (int line = 1; line <= quotes::lineCount; ++line) {
+        const QString n = nn(line);
+        m_archive->addEnterChain({QStringLiteral("txtQuant") + n, QStringLiteral("txtCodice") + n,
+                                  QStringLiteral("txtDesc") + n, QStringLiteral("txtPrezzo") + n,
+                                  QStringLiteral("txtPercSconto") + n,
+                                  QStringLiteral("chkEs") + n});
+    }
+    m_archive->addEnterChain({QStringLiteral("txtPercIva"), QStringLiteral("txtNote")});
+    m_archive->setHighlight(ArchiveWindow::Highlight::EffRectangle);
+
+    const QList<std::pair<const char *, const char *>> hints = {
+        {"cmdNuovo", "Predispone la schermata per l'emissione di un nuovo preventivo."},
+        {"cmdSalva", "Salva o aggiorna il preventivo corrente."},
+        {"cmdTrova", "Trova un preventivo in archivio."},
+        {"cmdSospese", "Visualizza il riepilogo dei preventivi in sospeso."},
+        {"cmdAnteprima", "Visualizza l'anteprima di stampa del preventivo corrente."},
+        {"cmdStampa", "Stampa il preventivo corrente."},
+        {"cmdPDF", "Esporta il preventivo corrente in formato PDF."},
+        {"cmdPrimo", "Visualizza il primo preventivo in archivio."},
+        {"cmdIndietro", "Visualizza il preventivo precedente in archivio."},
+        {"cmdAvanti", "Visualizza il preventivo successivo in archivio."},
+        {"cmdUltimo", "Visualizza l'ultimo preventivo in archivio."},
+        {"cmdNumerazione", "Imposta il numero iniziale per la numerazione dei preventivi."},
+        {"cmdEsporta", "Esporta i preventivi in archivio in un file di Microsoft Excel."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "Esci da questa schermata di lavoro."},
+        {"btnLogo", "Carica il logo della Ditta emittente."},
+        {"btnCancDitta", "Cancella i dati della Ditta emittente."},
+        {"btnIvaDitta", "Controlla il numero di partita IVA."},
+        {"btnIvaCliente", "Controlla il numero di partita IVA."},
+        {"btnCodFiscDitta", "Controlla il codice fiscale."},
+        {"btnCodFiscCliente", "Controlla il codice fiscale."},
+        {"impCliente", "Importa i dati del cliente dall'archivio anagrafico."},
+        {"cmdDatiComputer", "Apri la finestra per l'inserimento dei dati del trasporto."},
+        {"impOggi", "Inserisci la data corrente."},
+        {"cmdCalcola", "Effettua il calcolo dei totali."},
+        {"chkSaldata", "Contrassegna come preventivo in sospeso."},
+    };
+    for (const auto &[name, hint] : hints)
+        m_archive->setHint(QLatin1StringView(name), QString::fromUtf8(hint));
+    for (int line = 1; line <= quotes::lineCount; ++line) {
+        m_archive->setHint(QStringLiteral("impMag") + nn(line),
+                           QStringLiteral("Importa i dati dell'archivio delle ricette."));
+        m_archive->setHint(QStringLiteral("chkEs") + nn(line),
+                           QStringLiteral("Contrassegna come articolo esente da IVA."));
+    }
+    for (int page = 1; page <= quotes::pageCount; ++page) {
+        const QChar letter = pageLetters[page - 1];
+        if (page < quotes::pageCount)
+            m_archive->setHint(QStringLiteral("imgAvanti_") + letter,
+                               QStringLiteral("Visualizza i prossimi cinque articoli."));
+        if (page > 1)
+            m_archive->setHint(QStringLiteral("imgIndietro_") + letter,
+                               QStringLiteral("Visualizza i cinque articoli precedenti."));
+    }
+    m_archive->setHintClearers(m_hintClearers);
+    m_archive->connectCommands();
+
+    // New proposes the quote's number: it replaces the shared New.
+    auto *newButton = findChild<QToolButton *>(QStringLiteral("cmdNuovo"));
+    newButton->disconnect(m_archive);
+    connect(newButton, &QToolButton::clicked, this, &TfrmPreventivi::cmdNuovoClick);
+
+    connect(findChild<QPushButton *>(QStringLiteral("cmdCalcola")), &QPushButton::clicked, this,
+            &TfrmPreventivi::cmdCalcolaClick);
+    connect(findChild<QToolButton *>(QStringLiteral("cmdNumerazione")), &QToolButton::clicked, this,
+            &TfrmPreventivi::openNumbering);
+    connect(findChild<QToolButton *>(QStringLiteral("cmdGuida")), &QToolButton::clicked, this,
+            [this] { brisvola::showHelp(this, helpTitle); });
+    connect(findChild<QToolButton *>(QStringLiteral("btnLogo")), &QToolButton::clicked, this,
+            &TfrmPreventivi::openLogo);
+    connect(findChild<QToolButton *>(QStringLiteral("btnCancDitta")), &QToolButton::clicked, this,
+            &TfrmPreventivi::clearIssuer);
+    connect(findChild<QToolButton *>(QStringLiteral("impOggi")), &QToolButton::clicked, this,
+            [this] {
+                findChild<QLineEdit *>(QStringLiteral("txtData"))
+                    ->setText(brisvola::dateText(brisvola::today()));
+            });
+    connect(findChild<QPushButton *>(QStringLiteral("cmdDatiComputer")), &QPushButton::clicked,
+            this, &TfrmPreventivi::openEventDetails);
+
+    // The checks, the imports, the documents, find, the pending list and the export belong to
+    // windows that are not part of the program yet.
+    for (const char *name :
+         {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente", "impCliente"})
+        findChild<QWidget *>(QLatin1StringView(name))->setEnabled(false);
+}
+
+void TfrmPreventivi::connectInputRules()
+{
+    const auto numberValidator = [this] {
+        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), this);
+    };
+    for (int i = 0; i < quotes::lineCount; ++i) {
+        LineControls &lc = m_lines[i];
+        for (QLineEdit *e : {lc.quant, lc.prezzo, lc.sconto}) {
+            e->setValidator(numberValidator());
+            e->installEventFilter(this);
+            connect(e, &QLineEdit::textEdited, this, [this, i] {
+                m_lines[i].importo->clear();
+                clearTotals();
+            });
+        }
+    }
+    m_percIva->setValidator(numberValidator());
+    m_percIva->installEventFilter(this);
+    connect(m_percIva, &QLineEdit::textEdited, this, &TfrmPreventivi::clearTotals);
+
+    for (const char *name : {"txtIvaDitta", "txtIvaCliente"})
+        findChild<QLineEdit *>(QLatin1StringView(name))
+            ->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]*")), this));
+    for (const char *name : {"txtCodFiscDitta", "txtCodFiscCliente", "txtIban"})
+        makeUpperCase(findChild<QLineEdit *>(QLatin1StringView(name)));
+}
+
+// --- behaviour -----------------------------------------------------------------------------
+
+bool TfrmPreventivi::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && (watched == m_provDitta || watched == m_provCliente)) {
+        // The list selection is reset as the drop-down takes the focus; the text stays.
+        auto *box = static_cast<QComboBox *>(watched);
+        const QString text = box->currentText();
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    } else if (event->type() == QEvent::FocusOut) {
+        if (watched == m_provCliente) {
+            m_provCliente->setEditText(m_provCliente->currentText().trimmed().toUpper());
+        } else if (auto *e = qobject_cast<QLineEdit *>(watched)) {
+            const bool price = e->objectName().startsWith(QLatin1String("txtPrezzo"));
+            e->setText(price ? quotes::priceRule(e->text()) : quotes::plainRule(e->text()));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmPreventivi::clearTotals()
+{
+    for (QLabel *t : m_totals)
+        t->clear();
+}
+
+void TfrmPreventivi::cmdCalcolaClick()
+{
+    quotes::QuoteTotalsTexts q;
+    for (int i = 0; i < quotes::lineCount; ++i) {
+        const LineControls &lc = m_lines[i];
+        q.lines[i] = {lc.quant->text(), lc.prezzo->text(), lc.sconto->text(), lc.importo->text(),
+                      lc.esente->isChecked()};
+    }
+    q.percIva = m_percIva->text();
+    quotes::computeTotals(q);
+    for (int i = 0; i < quotes::lineCount; ++i) {
+        const LineControls &lc = m_lines[i];
+        // Only what the computation changed is written back: the cursor of the field being
+        // typed in stays where it is.
+        if (lc.quant->text() != q.lines[i].quant)
+            lc.quant->setText(q.lines[i].quant);
+        if (lc.prezzo->text() != q.lines[i].prezzo)
+            lc.prezzo->setText(q.lines[i].prezzo);
+        lc.importo->setText(q.lines[i].importo);
+    }
+    if (m_percIva->text() != q.percIva)
+        m_percIva->setText(q.percIva);
+    const QString totals[] = {q.totImponibile, q.totImposta, q.totIva, q.totEsente, q.totFattura};
+    for (int i = 0; i < 5; ++i)
+        m_totals[i]->setText(totals[i]);
+}
+
+void TfrmPreventivi::showPage(int page)
+{
+    if (page < 1 || page > quotes::pageCount)
+        return;
+    m_pageStack->setCurrentWidget(m_pages[page - 1]);
+}
+
+int TfrmPreventivi::currentPage() const
+{
+    return m_pageStack->currentIndex() + 1;
+}
+
+void TfrmPreventivi::clearQuote()
+{
+    QStringList keptValues;
+    const QStringList kept = keptByNew();
+    for (const QString &name : kept)
+        keptValues << ArchiveWindow::fieldText(findChild<QWidget *>(name));
+    m_archive->newCard();
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        ArchiveWindow::setFieldText(findChild<QWidget *>(kept[i]), keptValues[i]);
+}
+
+void TfrmPreventivi::cmdNuovoClick()
+{
+    const quotes::NumberingSettings settings = quotes::readNumbering(quotes::settingsPath());
+    lblInizio->setText(settings.start);
+    lblSolare->setText(settings.yearSuffix);
+    qint64 count = 0;
+    try {
+        count = RecordFile(lblFile->text(), quotes::quoteLayout()).count();
+    } catch (const ArchiveError &) {
+        brisvola::showMessage(this, MessageKind::Error, brisvola::archiveAccessMessage,
+                              brisvola::MessageButtons::OkCancel);
+        return;
+    }
+    clearQuote();
+    const auto number =
+        quotes::proposedNumber({lblInizio->text(), lblSolare->text()}, count, brisvola::today());
+    if (!number) {
+        brisvola::showMessage(this, MessageKind::Error, brisvola::archiveAccessMessage,
+                              brisvola::MessageButtons::OkCancel);
+        return;
+    }
+    findChild<QLineEdit *>(QStringLiteral("txtNumFatt"))->setText(*number);
+    findChild<QLineEdit *>(QStringLiteral("txtData"))
+        ->setText(brisvola::dateText(brisvola::today()));
+    findChild<QLineEdit *>(QStringLiteral("txtCliente"))->setFocus();
+}
+
+void TfrmPreventivi::loadIssuerData()
+{
+    const QStringList values = quotes::readIssuerData(quotes::settingsPath());
+    const QList<quotes::IssuerKey> &keys = quotes::issuerKeys();
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        ArchiveWindow::setFieldText(findChild<QWidget *>(keys[i].control), values.value(i));
+}
+
+bool TfrmPreventivi::storeIssuerData()
+{
+    QStringList values;
+    for (const quotes::IssuerKey &k : quotes::issuerKeys())
+        values << ArchiveWindow::fieldText(findChild<QWidget *>(k.control)).trimmed();
+    return quotes::writeIssuerData(quotes::settingsPath(), values);
+}
+
+void TfrmPreventivi::clearIssuer()
+{
+    for (const char *name : issuerBlock)
+        ArchiveWindow::setFieldText(findChild<QWidget *>(QLatin1StringView(name)), QString());
+    m_provDitta->setCurrentIndex(-1);
+    findChild<QLineEdit *>(QStringLiteral("txtDitta"))->setFocus();
+}
+
+void TfrmPreventivi::openEventDetails()
+{
+    QLabel *labels[] = {memVeicolo,          memMarca,         memColore,
+                        memImmatricolazione, memAlimentazione, memTarga};
+    TfrmDatiVeicolo details(this);
+    details.lblMemory->setText(QStringLiteral("preventivi"));
+    QStringList values;
+    for (QLabel *l : labels)
+        values << l->text().trimmed();
+    details.setValues(values);
+    if (details.exec() != QDialog::Accepted)
+        return;
+    const QStringList applied = details.values();
+    for (int i = 0; i < 6; ++i)
+        labels[i]->setText(applied.value(i));
+}
+
+void TfrmPreventivi::openNumbering()
+{
+    TfrmNumerazione numbering(this);
+    numbering.setWindowTitle(QStringLiteral(" Impostazione inizio numerazione preventivi"));
+    numbering.lblMemory->setText(QStringLiteral("preventivi"));
+    numbering.exec();
+}
+
+void TfrmPreventivi::openLogo()
+{
+    TfrmLogo logo(this);
+    logo.exec();
+}
+
+void TfrmPreventivi::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    loadIssuerData();
+    clearQuote();
+}
+
+void TfrmPreventivi::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!storeIssuerData())
+        brisvola::showMessage(this, MessageKind::Warning, quotes::settingsWriteMessage);
+    brisvola::showInstead(brisvola::window(QStringLiteral("TfrmAvvio")), this);
+}
+
+void TfrmPreventivi::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(70, 130, 180));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class ArchiveWindow;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QStackedLayout;
+class QToolButton;
+
+// The quote window: one quote of the chosen year at a time, with the issuer, customer and
+// heading blocks, 30 priced lines on six pages, the totals, the note and the pending flag. The
+// shared archive-window behaviour (navigation, save, hints, Enter chain, focus highlight) is
+// configured here; the window adds the numbering of new quotes, the totals and the issuer data
+// kept in "Numerazione.ini".
+class TfrmPreventivi : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmPreventivi(QWidget *parent = nullptr);
+
+    ArchiveWindow *archive() const { return m_archive; }
+
+    // cmdNuovo: clears the quote and proposes the number and today's date.
+    void cmdNuovoClick();
+    // cmdCalcola, and the first step of every save: line amounts and totals.
+    void cmdCalcolaClick();
+    // Empties the quote part; the issuer block, terms, bank, IBAN and VAT rate stay.
+    void clearQuote();
+    // Pages of lines, 1 to 6.
+    void showPage(int page);
+    int currentPage() const;
+    void loadIssuerData();
+    bool storeIssuerData();
+
+    // Hidden state.
+    QLabel *lblFile;
+    QLabel *lblInizio;
+    QLabel *lblSolare;
+    QLabel *memVeicolo;
+    QLabel *memMarca;
+    QLabel *memColore;
+    QLabel *memImmatricolazione;
+    QLabel *memAlimentazione;
+    QLabel *memTarga;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct LineControls
+    {
+        QLineEdit *quant = nullptr;
+        QLineEdit *codice = nullptr;
+        QLineEdit *desc = nullptr;
+        QLineEdit *prezzo = nullptr;
+        QLineEdit *sconto = nullptr;
+        QLabel *importo = nullptr;
+        QCheckBox *esente = nullptr;
+    };
+
+    QWidget *buildToolbar(QWidget *parent);
+    QWidget *buildIssuerBlock(QWidget *parent);
+    QWidget *buildCustomerBlock(QWidget *parent);
+    QWidget *buildHeadingBlock(QWidget *parent);
+    QWidget *buildPages(QWidget *parent);
+    QWidget *buildTotals(QWidget *parent);
+    QWidget *buildFooter(QWidget *parent);
+    void configureArchive();
+    void connectInputRules();
+
+    QLineEdit *edit(QWidget *parent, const QString &name, int maxLength);
+    QComboBox *provinceBox(QWidget *parent, const QString &name);
+    QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon,
+                               const QString &text = QString());
+    QLabel *amountBox(QWidget *parent, const QString &name, int width);
+
+    void clearTotals();
+    void openEventDetails();
+    void openNumbering();
+    void openLogo();
+    void clearIssuer();
+
+    ArchiveWindow *m_archive = nullptr;
+    std::array<LineControls, 30> m_lines;
+    std::array<QFrame *, 6> m_pages{};
+    QStackedLayout *m_pageStack = nullptr;
+    QLineEdit *m_percIva = nullptr;
+    std::array<QLabel *, 5> m_totals{};
+    QComboBox *m_provDitta = nullptr;
+    QComboBox *m_provCliente = nullptr;
+    QList<QWidget *> m_hintClearers;
+};
