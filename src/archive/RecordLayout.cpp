@@ -65,6 +65,13 @@ QString RecordLayout::rawText(const char *record, int field) const
     return cp1252::decode(data, len);
 }
 
+QByteArrayView RecordLayout::rawBytes(const char *record, int field) const
+{
+    const auto [data, len] =
+        fieldBytes(record + m_offsets[field], m_fields[field].length, m_encoding);
+    return QByteArrayView(data, len);
+}
+
 QString trimField(const QString &text)
 {
     qsizetype begin = 0, end = text.size();

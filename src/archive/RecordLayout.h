@@ -46,6 +46,8 @@ public:
     QString rawText(const char *record, int field) const;
     // The same, trimmed of leading and trailing blanks and control characters, as shown.
     QString text(const char *record, int field) const;
+    // The characters of rawText as bytes of code page 1252, not decoded (scans comparing bytes).
+    QByteArrayView rawBytes(const char *record, int field) const;
     // Writes one field: code page 1252, cut to N characters, the spare bytes zeroed.
     void setText(char *record, int field, const QString &value) const;
 
@@ -94,6 +96,7 @@ public:
     QString text(int field) const { return m_layout->text(m_data, field); }
     QString text(const char *name) const { return text(m_layout->field(name)); }
     QString rawText(int field) const { return m_layout->rawText(m_data, field); }
+    QByteArrayView rawBytes(int field) const { return m_layout->rawBytes(m_data, field); }
     Record toRecord() const
     {
         return Record(*m_layout, QByteArray(m_data, m_layout->recordSize()));

@@ -2,6 +2,7 @@
 
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
+#include "recipes/Ricette.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
@@ -17,6 +18,11 @@ void registerAppWindows()
     registerWindow(QStringLiteral("TfrmCambiaPassword"), [] { return new TfrmCambiaPassword; });
     registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
     registerWindow(QStringLiteral("TfrmPreventivi"), [] { return new TfrmPreventivi; });
+    registerWindow(QStringLiteral("TfrmRicette"), [] {
+        auto *w = new TfrmRicette;
+        returnToLauncherOnClose(w);
+        return w;
+    });
 }
 
 } // namespace brisvola

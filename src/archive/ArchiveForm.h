@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+// The look shared by the archive windows: the blue-to-white background, the picture buttons of
+// the top row in white groups, the position counter and the information bar. The icons of the
+// usual commands are under ":/archive/" (nuovo, duplica, salva, trova, allega, stampa, primo,
+// indietro, avanti, ultimo, esporta, segnalate, guida, esci, cancella, cartella).
+namespace archiveform {
+
+// Paints a vertical gradient from ARGB FF6598C2 at the top to white at the bottom.
+class GradientBackground : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A white rounded box that groups picture buttons (or any small controls).
+QWidget *group(QWidget *parent);
+
+// A picture button: the icon over its caption, flat, with a pointing hand.
+QToolButton *commandButton(QWidget *parent, const QString &objectName, const QString &caption,
+                           const QString &iconPath, int width = 56);
+
+// A small picture-only button (zoom, delete, picker).
+QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &iconPath,
+                        int size = 26);
+
+// lblPosizione: bold, centred.
+QLabel *positionLabel(QWidget *parent);
+
+// panInfo: white Tahoma 12 on ARGB FF3030DD.
+QLabel *infoBar(QWidget *parent);
+
+// A field caption in Verdana.
+QLabel *caption(QWidget *parent, const QString &text);
+
+} // namespace archiveform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The pieces the find, flagged-list and export dialogs share in look: their title banner, their
+// buttons, the yellow focus rectangle behind an edit, the magnifier.
+namespace dialogparts {
+
+// The band across the top of a dialog: a title and a line of instructions.
+QWidget *banner(const QString &title, const QString &instructions, QWidget *parent);
+
+// A push button of the dialogs' bottom row.
+QPushButton *button(const QString &name, const QString &text, QWidget *parent);
+
+// The magnifier beside a quick-find edit.
+QLabel *magnifier(QWidget *parent);
+
+// An edit with its focus rectangle ("eff..."), yellow and visible only while the edit has the
+// focus; the rectangle sits behind the edit, a few pixels larger on every side.
+class EffCell : public QWidget
+{
+    Q_OBJECT
+public:
+    EffCell(QLineEdit *edit, const QString &effName, QWidget *parent);
+    QLineEdit *edit() const { return m_edit; }
+    QFrame *eff() const { return m_eff; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *m_edit;
+    QFrame *m_eff;
+};
+
+// The fixed size and frame of the dialogs: no close box, no resizing.
+void fixDialog(QWidget *dialog, int width, int height);
+
+} // namespace dialogparts

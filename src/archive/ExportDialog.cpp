@@ -1,0 +1,219 @@
+#include "archive/ExportDialog.h"
+
+#include "archive/DialogParts.h"
+#include "archive/RecordFile.h"
+#include "shell/Help.h"
+#include "shell/Messages.h"
+#include "shell/OpenURL.h"
+#include "shell/ProgramFolder.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const QString ExportDialog::question = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
+    "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString ExportDialog::doneQuestion = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
+    "Excel?");
+const QString ExportDialog::failureMessage = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di "
+    "Excel non sia già aperto.");
+const QString ExportDialog::readyHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+
+ExportModel::ExportModel(QList<spreadsheet::Column> columns, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns))
+{
+}
+
+void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
+{
+    beginResetModel();
+    m_rows.clear();
+    try {
+        RecordFile file(archivePath, layout);
+        file.scan([this](qint64, const RecordView &record) {
+            QStringList cells;
+            cells.reserve(m_columns.size());
+            for (const spreadsheet::Column &c : m_columns)
+                cells.append(c.value(record));
+            m_rows.push_back(std::move(cells));
+            return true;
+        });
+    } catch (const std::exception &) {
+        // The grid keeps what was read, without a message.
+    }
+    endResetModel();
+}
+
+int ExportModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ExportModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size()) + 1;
+}
+
+QVariant ExportModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    if (index.column() == 0)
+        return QString::number(index.row() + 1);
+    return m_rows[size_t(index.row())].value(index.column() - 1);
+}
+
+QVariant ExportModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return section == 0 ? QStringLiteral("N.") : m_columns.value(section - 1).header;
+}
+
+namespace {
+QToolButton *pictureButton(const QString &name, const QString &text, const QString &icon,
+                           QWidget *parent)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setIcon(QIcon(icon));
+    b->setIconSize(QSize(40, 40));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
+    b->setMinimumWidth(84);
+    b->setMouseTracking(true);
+    return b;
+}
+} // namespace
+
+ExportDialog::ExportDialog(ExportConfig config, QWidget *parent)
+    : QDialog(parent), m_config(std::move(config))
+{
+    setObjectName(m_config.className);
+    setWindowTitle(m_config.caption);
+    dialogparts::fixDialog(this, 862, 560);
+    setMouseTracking(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *top = new QWidget(this);
+    top->setMouseTracking(true);
+    auto *row = new QHBoxLayout(top);
+    row->setContentsMargins(14, 10, 14, 8);
+    row->addWidget(dialogparts::banner(m_config.heading, QString(), top), 1);
+    auto *exportButton = pictureButton(QStringLiteral("cmdEsporta"), QStringLiteral("Esporta"),
+                                       QStringLiteral(":/icons/export/excel.svg"), top);
+    auto *helpButton = pictureButton(QStringLiteral("cmdGuida"), QStringLiteral("Guida"),
+                                     QStringLiteral(":/icons/export/guida.svg"), top);
+    auto *exitButton = pictureButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
+                                     QStringLiteral(":/icons/export/esci.svg"), top);
+    row->addWidget(exportButton);
+    row->addWidget(helpButton);
+    row->addWidget(exitButton);
+    layout->addWidget(top);
+
+    m_model = new ExportModel(m_config.columns, this);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("grdRecords"));
+    m_grid->setModel(m_model);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(22);
+    m_grid->horizontalHeader()->setDefaultSectionSize(160);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid->setColumnWidth(0, 56);
+    auto *gridBox = new QHBoxLayout;
+    gridBox->setContentsMargins(14, 0, 14, 10);
+    gridBox->addWidget(m_grid);
+    layout->addLayout(gridBox, 1);
+
+    m_info = new QLabel(readyHint, this);
+    m_info->setObjectName(QStringLiteral("panInfo"));
+    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    m_info->setStyleSheet(QStringLiteral("background: #3030dd; color: white; padding: 6px 12px;"));
+    m_info->setMouseTracking(true);
+    layout->addWidget(m_info);
+
+    m_hints = {
+        {exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+        {helpButton, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
+        {exitButton, QStringLiteral("Esci da questo ambiente di lavoro.")}};
+    for (QObject *button : m_hints.keys())
+        button->installEventFilter(this);
+    top->installEventFilter(this);
+
+    connect(exportButton, &QToolButton::clicked, this, &ExportDialog::cmdEsportaClick);
+    connect(helpButton, &QToolButton::clicked, this, &ExportDialog::cmdGuidaClick);
+    connect(exitButton, &QToolButton::clicked, this, &QDialog::reject);
+}
+
+QString ExportDialog::filePath() const
+{
+    return brisvola::programFile(m_config.fileName);
+}
+
+void ExportDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_model->load(m_config.archivePath(), *m_config.layout);
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool ExportDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        const auto hint = m_hints.constFind(watched);
+        if (hint != m_hints.constEnd())
+            m_info->setText(*hint);
+        else if (event->type() == QEvent::MouseMove)
+            m_info->clear();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ExportDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    m_info->clear();
+    QDialog::mouseMoveEvent(event);
+}
+
+void ExportDialog::cmdEsportaClick()
+{
+    if (!brisvola::askYesNo(this, question))
+        return;
+    const QString path = filePath();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written =
+        spreadsheet::write(path, m_config.sheetName, m_config.columns, m_model->rowCount(),
+                           [this](qsizetype r) { return m_model->cells(r); });
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        brisvola::plainMessage(this, failureMessage);
+        return;
+    }
+    if (brisvola::askYesNo(this, doneQuestion))
+        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+void ExportDialog::cmdGuidaClick()
+{
+    brisvola::showHelp(this, m_config.helpTitle);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "archive/ListLine.h"
+#include "archive/RecordLayout.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RecordListPanel;
+
+namespace dialogparts {
+class EffCell;
+}
+
+// Where a chosen record goes: the window (or the slot of a window) that the dialog fills.
+using RecordTarget = std::function<void(const Record &record, qint64 position)>;
+
+// One criterion of a find dialog: its edit, its label, the record field it is looked for in and
+// the name of its focus rectangle ("eff" + the edit's name without "txt" when not given).
+struct FindCriterion
+{
+    QString control;
+    QString label;
+    const char *field;
+    QString eff = {};
+    bool fullWidth = false; // across both columns, below the paired ones
+};
+
+// What makes a find dialog one archive's: every find dialog of the program is this one dialog,
+// configured.
+struct FindConfig
+{
+    QString className;  // the dialog's object name ("TfrmTrovaRicette")
+    QString caption;    // " Trova ricette in archivio"
+    QString heading;    // the title on the dialog's banner
+    QString printTitle; // "Riepilogo ricette in archivio"
+    const RecordLayout *layout = nullptr;
+    std::function<QString()> archivePath;
+    QList<FindCriterion> criteria;
+    listline::Builder line;
+    bool sorted = true; // alphabetical; false keeps file order
+    QString countPrefix = QStringLiteral("Il presente riepilogo contiene ");
+    QString countSuffix = QStringLiteral(" schede.");
+    // The targets by the keyword in lblMemory; a keyword without a target brings nothing back.
+    QHash<QString, RecordTarget> targets;
+};
+
+// The find dialog: the criteria page ("panAvvio"), then the results page ("panContainer") with the
+// lines of the records that satisfy every criterion in use. A double click reads the record of
+// the line clicked and hands it to the target named by lblMemory, then closes the dialog.
+class FindDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    static const QString waitText;
+
+    explicit FindDialog(FindConfig config, QWidget *parent = nullptr);
+
+    const FindConfig &config() const { return m_config; }
+    QLabel *memoryLabel() const { return m_memory; }
+    RecordListPanel *results() const { return m_results; }
+    QLineEdit *criterion(const QString &control) const;
+
+public slots:
+    void btnCercaClick();
+    void lstRecordsDblClick();
+    void btnStampaClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public:
+    void done(int result) override;
+
+private:
+    void choose(qint64 position);
+
+    FindConfig m_config;
+    QWidget *m_criteriaPage = nullptr;
+    RecordListPanel *m_results = nullptr;
+    QList<QLineEdit *> m_edits;
+    QPushButton *m_search = nullptr;
+    QLabel *m_wait = nullptr;
+    QLabel *m_count = nullptr;
+    QLabel *m_memory = nullptr;
+};

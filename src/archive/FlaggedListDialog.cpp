@@ -1,0 +1,91 @@
+#include "archive/FlaggedListDialog.h"
+
+#include "archive/DialogParts.h"
+#include "archive/ListPrint.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordListPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+FlaggedListDialog::FlaggedListDialog(FlaggedConfig config, QWidget *parent)
+    : QDialog(parent), m_config(std::move(config))
+{
+    setObjectName(m_config.className);
+    setWindowTitle(m_config.caption);
+    dialogparts::fixDialog(this, 862, 560);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(10);
+    layout->addWidget(dialogparts::banner(m_config.heading, QString(), this));
+    m_results = new RecordListPanel(
+        QStringLiteral("Per cercare una voce nell'elenco digitare una parola e premere Trova; "
+                       "premendo ancora Trova si passa alla voce successiva."),
+        this);
+    m_results->setObjectName(QStringLiteral("panContainer"));
+    m_results->countLabel()->hide();
+    layout->addWidget(m_results, 1);
+
+    connect(m_results, &RecordListPanel::closeRequested, this, &QDialog::reject);
+    connect(m_results, &RecordListPanel::printRequested, this, &FlaggedListDialog::btnStampaClick);
+    connect(m_results, &RecordListPanel::chosen, this, &FlaggedListDialog::choose);
+}
+
+void FlaggedListDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_results->resetQuickFind();
+    fill();
+    m_results->findEdit()->setFocus(Qt::OtherFocusReason);
+}
+
+void FlaggedListDialog::fill()
+{
+    const RecordLayout &layout = *m_config.layout;
+    const int flag = layout.field(m_config.flagField);
+    const QString yes = QStringLiteral("Sì");
+    std::vector<listline::Entry> entries;
+    // A failure ends the filling silently, keeping the lines read so far.
+    try {
+        RecordFile(m_config.archivePath(), layout).scan([&](qint64 position, const RecordView &r) {
+            if (r.text(flag) == yes)
+                entries.push_back({m_config.line(r), position});
+            return true;
+        });
+    } catch (const std::exception &) {
+    }
+    if (m_config.sorted)
+        listline::sort(entries);
+    m_results->setEntries(entries);
+}
+
+void FlaggedListDialog::lstRecordsDblClick()
+{
+    choose(m_results->selectedPosition());
+}
+
+void FlaggedListDialog::choose(qint64 position)
+{
+    try {
+        if (position > 0 && m_config.target) {
+            const Record record =
+                RecordFile(m_config.archivePath(), *m_config.layout).read(position);
+            m_config.target(record, position);
+        }
+    } catch (const std::exception &) {
+    }
+    accept();
+}
+
+void FlaggedListDialog::btnStampaClick()
+{
+    listprint::print(this, m_config.printTitle, m_results->lines());
+}
+
+void FlaggedListDialog::done(int result)
+{
+    m_results->clearEntries();
+    QDialog::done(result);
+}

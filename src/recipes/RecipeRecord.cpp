@@ -1,0 +1,63 @@
+#include "recipes/RecipeRecord.h"
+
+#include "archive/NumberText.h"
+#include "shell/ProgramFolder.h"
+
+namespace recipes {
+
+const RecordLayout &recipeLayout()
+{
+    static const RecordLayout layout(
+        FieldEncoding::ZeroTerminated,
+        {{"Nome", 120},          {"Portata", 50},      {"Nazionalita", 50}, {"Difficolta", 50},
+         {"Vino", 50},           {"Tempo", 30},        {"Calorie", 30},     {"Ingredienti", 5000},
+         {"Preparazione", 5000}, {"Descrizione", 250}, {"Prezzo", 15},      {"Fonte", 50},
+         {"Servizio", 250},      {"Note", 250},        {"Segnalata", 2},    {"File01", 250},
+         {"File02", 250},        {"File03", 250},      {"Desc01", 250},     {"Desc02", 250},
+         {"Desc03", 250}});
+    return layout;
+}
+
+QString archivePath()
+{
+    return brisvola::programFile(QStringLiteral("Ricettario.pro"));
+}
+
+QString photoPath(qint64 position)
+{
+    return brisvola::programFile(QString::number(position) + QStringLiteral(".jpg"));
+}
+
+QString normalisePrice(const QString &typed)
+{
+    const QString zero = QStringLiteral("0,00");
+    if (typed.trimmed().isEmpty())
+        return zero;
+    const std::optional<double> value = numtext::strToFloat(typed);
+    if (!value)
+        return zero;
+    QString text = numtext::floatToStr(numtext::R(*value, 2));
+    if (text == QLatin1String(","))
+        return zero;
+    if (text.startsWith(QLatin1Char(',')))
+        text.prepend(QLatin1Char('0'));
+    if (text.endsWith(QLatin1Char(',')))
+        text += QStringLiteral("00");
+    return numtext::amountText(text);
+}
+
+const QStringList &courseNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Aperitivo"),    QStringLiteral("Antipasto"),
+        QStringLiteral("Primo piatto"), QStringLiteral("Secondo piatto"),
+        QStringLiteral("Piatto unico"), QStringLiteral("Pizza"),
+        QStringLiteral("Contorno"),     QStringLiteral("Formaggi"),
+        QStringLiteral("Dessert"),      QStringLiteral("Frutta"),
+        QStringLiteral("Bevanda"),      QStringLiteral("Vino"),
+        QStringLiteral("Digestivo"),    QStringLiteral("Caffè"),
+        QStringLiteral("Liquore")};
+    return names;
+}
+
+} // namespace recipes

@@ -1,0 +1,462 @@
+#include "recipes/Ricette.h"
+
+#include "archive/AllegaCartella.h"
+#include "archive/ArchiveWindow.h"
+#include "recipes/ImportaPortata.h"
+#include "recipes/PhotoFiles.h"
+#include "recipes/RecipeRecord.h"
+#include "recipes/WebCam.h"
+#include "recipes/Zoom.h"
+#include "shell/Help.h"
+#include "shell/Messages.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const QString TfrmRicette::nameRequiredMessage = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare il nome della ricetta.");
+const QString TfrmRicette::courseRequiredMessage =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la portata.");
+const QString TfrmRicette::descriptionRequiredMessage =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la descrizione da "
+                   "inserire nel menu.");
+
+namespace {
+
+const QSize photoSize(366, 274);
+
+QFont editFont()
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
+{
+    setObjectName(QStringLiteral("TfrmRicette"));
+    setWindowTitle(QStringLiteral(" Brisvola - Archivio ricette"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
+    setMinimumSize(1010, 760);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addStretch(1);
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("panRicette"));
+    m_panel->setFixedSize(995, 692);
+    outer->addWidget(m_panel, 0, Qt::AlignHCenter);
+    outer->addStretch(1);
+    auto *info = archiveform::infoBar(this);
+    outer->addWidget(info);
+
+    buildCommands(m_panel);
+    buildFields(m_panel);
+    configureArchive();
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TfrmRicette::buildCommands(QWidget *panel)
+{
+    using archiveform::commandButton;
+    struct Spec
+    {
+        const char *name;
+        const char *caption;
+        const char *icon;
+        int width;
+    };
+    // The top row, left to right, in groups.
+    const std::vector<std::vector<Spec>> groups = {
+        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
+         {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 56},
+         {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
+         {"cmdTrova", "Trova", ":/archive/trova.svg", 56}},
+        {{"cmdFile", "Allega file", ":/archive/allega.svg", 78},
+         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 78},
+         {"cmdWord", "RTF", ":/recipes/word.svg", 56}},
+        {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
+         {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
+         {"lblPosizione", "", "", 58},
+         {"cmdAvanti", "Avanti", ":/archive/avanti.svg", 52},
+         {"cmdUltimo", "Ultimo", ":/archive/ultimo.svg", 52}},
+        {{"cmdEsporta", "Excel", ":/archive/esporta.svg", 56},
+         {"cmdSegnalate", "Segnalate", ":/archive/segnalate.svg", 64}},
+        {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
+         {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
+    };
+    int x = 0;
+    for (const auto &g : groups) {
+        QWidget *box = archiveform::group(panel);
+        auto *row = new QHBoxLayout(box);
+        row->setContentsMargins(4, 3, 4, 3);
+        row->setSpacing(0);
+        int width = 8;
+        for (const Spec &s : g) {
+            if (QLatin1String(s.name) == QLatin1String("lblPosizione")) {
+                QLabel *pos = archiveform::positionLabel(box);
+                pos->setFixedSize(s.width, 58);
+                row->addWidget(pos);
+            } else {
+                row->addWidget(commandButton(box, QLatin1String(s.name),
+                                             QString::fromUtf8(s.caption), QLatin1String(s.icon),
+                                             s.width));
+            }
+            width += s.width;
+        }
+        box->setGeometry(x, 0, width, 64);
+        x += width + 10;
+    }
+    // Find, print, RTF, export and the flagged list come with their dialogs.
+    for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
+        panel->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
+}
+
+void TfrmRicette::buildFields(QWidget *panel)
+{
+    const QFont font = editFont();
+    auto caption = [panel](const QString &text, int x, int y) {
+        archiveform::caption(panel, text)->move(x, y);
+    };
+    auto edit = [panel, &font](const char *name, int maxLength, QRect geometry) {
+        auto *e = new QLineEdit(panel);
+        e->setObjectName(QLatin1String(name));
+        e->setMaxLength(maxLength);
+        e->setFont(font);
+        e->setGeometry(geometry);
+        return e;
+    };
+    auto memo = [panel, &font](const char *name, QRect geometry) {
+        auto *m = new QPlainTextEdit(panel);
+        m->setObjectName(QLatin1String(name));
+        m->setFont(font);
+        m->setGeometry(geometry);
+        m->setTabChangesFocus(true);
+        m->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: black; border: "
+                                        "1px solid #87CEEB; }"));
+        return m;
+    };
+
+    // Left column: the photo and the menu fields.
+    m_photoFrame = new QFrame(panel);
+    m_photoFrame->setObjectName(QStringLiteral("shpFoto"));
+    m_photoFrame->setGeometry(0, 80, 378, 286);
+    m_photoFrame->setStyleSheet(
+        QStringLiteral("#shpFoto { background: white; border: 1px solid #87CEEB; }"));
+    imgFoto = new QLabel(m_photoFrame);
+    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setGeometry(6, 6, photoSize.width(), photoSize.height());
+    imgFoto->setAlignment(Qt::AlignCenter);
+    auto *zoom = archiveform::iconButton(panel, QStringLiteral("btnZoomFoto"),
+                                         QStringLiteral(":/recipes/zoom.svg"), 30);
+    zoom->move(384, 80);
+    auto *canc = archiveform::iconButton(panel, QStringLiteral("btnCancFoto"),
+                                         QStringLiteral(":/archive/cancella.svg"), 30);
+    canc->move(384, 116);
+    auto photoButton = [panel](const char *name, const QString &text, const char *icon, int x) {
+        auto *b = new QPushButton(QIcon(QLatin1String(icon)), text, panel);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(x, 374, 122, 32);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setStyleSheet(QStringLiteral(
+            "QPushButton { background: white; border: 1px solid #9db8d6; border-radius: 5px; "
+            "font-family: Verdana; font-size: 11px; color: #10243f; }"
+            "QPushButton:hover { background: #e6f0fb; }"));
+        return b;
+    };
+    connect(photoButton("btnCaricaFoto", QStringLiteral("Carica foto"), ":/recipes/foto.svg", 0),
+            &QPushButton::clicked, this, [this] { btnCaricaFotoClick(); });
+    connect(photoButton("btnAcquisisciFoto", QStringLiteral("Acquisisci foto"),
+                        ":/recipes/webcam.svg", 128),
+            &QPushButton::clicked, this, [this] { btnAcquisisciFotoClick(); });
+    connect(photoButton("btnSalvaFoto", QStringLiteral("Salva foto"), ":/archive/salva.svg", 256),
+            &QPushButton::clicked, this, [this] { btnSalvaFotoClick(); });
+    connect(zoom, &QToolButton::clicked, this, [this] { btnZoomFotoClick(); });
+    connect(canc, &QToolButton::clicked, this, [this] { btnCancFotoClick(); });
+
+    caption(QStringLiteral("Descrizione per menu:"), 0, 420);
+    edit("txtDescrizione", 250, {0, 440, 414, 32});
+    caption(QStringLiteral("Prezzo porzione:"), 0, 482);
+    txtPrezzo = edit("txtPrezzo", 15, {0, 502, 134, 32});
+    txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("Fonte ricetta:"), 146, 482);
+    edit("txtFonte", 50, {146, 502, 268, 32});
+    caption(QStringLiteral("Servizio in tavola:"), 0, 544);
+    edit("txtServizio", 250, {0, 564, 414, 32});
+    caption(QStringLiteral("Note:"), 0, 606);
+    edit("txtNote", 250, {0, 626, 414, 32});
+
+    // Right column: the recipe itself.
+    const int rx = 430;
+    caption(QStringLiteral("Nome pietanza:"), rx, 80);
+    edit("txtNome", 120, {rx, 100, 392, 32});
+    m_flagBox = new QWidget(panel);
+    m_flagBox->setObjectName(QStringLiteral("shpSegnalata"));
+    m_flagBox->setAttribute(Qt::WA_StyledBackground);
+    m_flagBox->setStyleSheet(QStringLiteral(
+        "#shpSegnalata { background: white; border: 1px solid #87CEEB; border-radius: 4px; }"));
+    m_flagBox->setGeometry(834, 94, 161, 44);
+    auto *flagRow = new QHBoxLayout(m_flagBox);
+    flagRow->setContentsMargins(8, 2, 6, 2);
+    auto *ico = new QLabel(m_flagBox);
+    ico->setObjectName(QStringLiteral("icoSegnalata"));
+    ico->setPixmap(QIcon(QStringLiteral(":/recipes/segnalata.svg")).pixmap(26, 26));
+    chkSegnalata = new QCheckBox(QStringLiteral("Segnalata"), m_flagBox);
+    chkSegnalata->setObjectName(QStringLiteral("chkSegnalata"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSize(14);
+    chkSegnalata->setFont(arial);
+    flagRow->addWidget(ico);
+    flagRow->addWidget(chkSegnalata, 1);
+
+    caption(QStringLiteral("Portata:"), rx, 142);
+    txtPortata = edit("txtPortata", 50, {rx, 162, 150, 32});
+    txtPortata->setReadOnly(true);
+    auto *picker = archiveform::iconButton(panel, QStringLiteral("impPortata"),
+                                           QStringLiteral(":/recipes/portata.svg"), 30);
+    picker->move(rx + 154, 163);
+    connect(picker, &QToolButton::clicked, this, [this] { impPortataClick(); });
+    caption(QStringLiteral("Nazionalità:"), rx + 196, 142);
+    edit("txtNazionalita", 50, {rx + 196, 162, 176, 32});
+    caption(QStringLiteral("Difficoltà:"), rx + 384, 142);
+    edit("txtDifficolta", 50, {rx + 384, 162, 181, 32});
+
+    caption(QStringLiteral("Vino o bevanda abbinata:"), rx, 204);
+    edit("txtVino", 50, {rx, 224, 250, 32});
+    caption(QStringLiteral("Tempo occorrente:"), rx + 262, 204);
+    edit("txtTempo", 30, {rx + 262, 224, 145, 32});
+    caption(QStringLiteral("Calorie:"), rx + 419, 204);
+    edit("txtCalorie", 30, {rx + 419, 224, 146, 32});
+
+    caption(QStringLiteral("Ingredienti:"), rx, 266);
+    memo("txtIngredienti", {rx, 286, 565, 176});
+    caption(QStringLiteral("Preparazione:"), rx, 472);
+    memo("txtPreparazione", {rx, 492, 565, 166});
+
+    // Hidden state: the attachment slots, the placeholder picture, the focus parking button.
+    for (const char *name :
+         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
+        auto *l = new QLabel(panel);
+        l->setObjectName(QLatin1String(name));
+        l->hide();
+    }
+    imgBianco = new QLabel(panel);
+    imgBianco->setObjectName(QStringLiteral("imgBianco"));
+    imgBianco->setPixmap(QPixmap::fromImage(recipes::placeholderPhoto()));
+    imgBianco->hide();
+    // Invisible to the eye, but able to take the focus: saving parks the focus here.
+    btnFocus = new QPushButton(panel);
+    btnFocus->setObjectName(QStringLiteral("btnFocus"));
+    btnFocus->setGeometry(0, 0, 1, 1);
+    btnFocus->setFlat(true);
+    btnFocus->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
+    btnFocus->setFocusPolicy(Qt::ClickFocus);
+    btnFocus->lower();
+
+    // Tab order of the recipe card.
+    const char *tabOrder[] = {
+        "txtNome",         "chkSegnalata", "txtPortata", "txtNazionalita", "txtDifficolta",
+        "txtVino",         "txtTempo",     "txtCalorie", "txtIngredienti", "txtDescrizione",
+        "txtPreparazione", "txtPrezzo",    "txtFonte",   "txtServizio",    "txtNote"};
+    QWidget *previous = nullptr;
+    for (const char *name : tabOrder) {
+        QWidget *w = panel->findChild<QWidget *>(QLatin1String(name));
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+
+    txtPortata->installEventFilter(this);
+    txtPrezzo->installEventFilter(this);
+}
+
+void TfrmRicette::configureArchive()
+{
+    m_archive =
+        new ArchiveWindow(this, recipes::recipeLayout(), [] { return recipes::archivePath(); });
+    m_archive->bindFields();
+    m_archive->setDefault("Prezzo", QStringLiteral("0,00"));
+    m_archive->setTrimOnWrite(false);
+    m_archive->setRequired({{QStringLiteral("txtNome"), nameRequiredMessage},
+                            {QStringLiteral("txtPortata"), courseRequiredMessage},
+                            {QStringLiteral("txtDescrizione"), descriptionRequiredMessage}});
+    m_archive->setFirstField(QStringLiteral("txtNome"));
+    m_archive->addEnterChain({"txtNome", "txtPortata"});
+    m_archive->addEnterChain(
+        {"txtNazionalita", "txtDifficolta", "txtVino", "txtTempo", "txtCalorie", "txtIngredienti"});
+    m_archive->addEnterChain({"txtDescrizione", "txtPreparazione"});
+    m_archive->addEnterChain({"txtPrezzo", "txtFonte", "txtServizio", "txtNote", "txtNome"});
+    m_archive->setFocusParking(QStringLiteral("btnFocus"));
+    m_archive->setHighlight(ArchiveWindow::Highlight::Restyle);
+    m_archive->setFailureMessage(ArchiveWindow::Command::Save, brisvola::MessageKind::Plain,
+                                 brisvola::MessageButtons::Ok);
+
+    const std::pair<const char *, const char *> hints[] = {
+        {"cmdWord", "Esporta la scheda corrente in un documento in formato RTF."},
+        {"cmdSegnalate", "Visualizza il riepilogo delle ricette segnalate."},
+        {"impPortata", "Importa una portata."},
+        {"chkSegnalata", "Spunta questa casella per segnalare la ricetta."},
+        {"btnCaricaFoto", "Carica una foto esistente."},
+        {"btnAcquisisciFoto", "Acquisisci la foto da WebCam."},
+        {"btnSalvaFoto", "Salva la foto su disco."},
+        {"btnCancFoto", "Cancella la foto."},
+        {"btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali."},
+    };
+    for (const auto &[name, hint] : hints)
+        m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
+    m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox});
+    m_archive->connectCommands();
+
+    m_archive->hooks.clear = [this] { setPhoto(recipes::placeholderPhoto()); };
+    m_archive->hooks.duplicate = [this] { setPhoto(recipes::placeholderPhoto()); };
+    m_archive->hooks.beforeSave = [this] { txtPrezzoExit(); };
+    m_archive->hooks.shown = [this](qint64 p) { loadPhoto(p); };
+    m_archive->hooks.stored = [this](qint64 p) { storePhoto(p); };
+
+    connect(findChild<QAbstractButton *>(QStringLiteral("cmdFile")), &QAbstractButton::clicked,
+            this, [this] { cmdFileClick(); });
+    connect(findChild<QAbstractButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
+            this, [this] { brisvola::showHelp(this, QStringLiteral("App Archivio ricette")); });
+    setPhoto(recipes::placeholderPhoto());
+}
+
+void TfrmRicette::showEvent(QShowEvent *event)
+{
+    GradientBackground::showEvent(event);
+    if (!event->spontaneous())
+        m_archive->newCard();
+}
+
+bool TfrmRicette::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtPortata && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            txtPortata->clear();
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            impPortataClick();
+            return true;
+        default:
+            if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
+                impPortataClick();
+                return true;
+            }
+            return false;
+        }
+    }
+    if (watched == txtPrezzo) {
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent *>(event)->text();
+            if (!text.isEmpty() && text.at(0).isPrint()) {
+                const QChar c = text.at(0);
+                if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')))
+                    return true; // not a digit nor the comma: discarded
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            txtPrezzoExit();
+        }
+    }
+    return GradientBackground::eventFilter(watched, event);
+}
+
+void TfrmRicette::txtPrezzoExit()
+{
+    const QString normalised = recipes::normalisePrice(txtPrezzo->text());
+    if (normalised != txtPrezzo->text())
+        txtPrezzo->setText(normalised);
+}
+
+void TfrmRicette::setPhoto(const QImage &photo)
+{
+    m_photo = photo.isNull() ? recipes::placeholderPhoto() : photo;
+    showPhoto();
+}
+
+bool TfrmRicette::photoIsPlaceholder() const
+{
+    return m_photo == recipes::placeholderPhoto();
+}
+
+void TfrmRicette::showPhoto()
+{
+    imgFoto->setPixmap(recipes::fitted(m_photo, photoSize));
+}
+
+void TfrmRicette::loadPhoto(qint64 position)
+{
+    setPhoto(recipes::readPicture(recipes::photoPath(position)));
+}
+
+void TfrmRicette::storePhoto(qint64 position)
+{
+    if (!recipes::writeJpeg(m_photo, recipes::photoPath(position)))
+        setPhoto(recipes::placeholderPhoto());
+}
+
+void TfrmRicette::btnCaricaFotoClick()
+{
+    const QString path = recipes::askPictureOpenName(this);
+    if (path.isEmpty())
+        return;
+    setPhoto(recipes::readPicture(path));
+}
+
+void TfrmRicette::btnAcquisisciFotoClick()
+{
+    TfrmWebCam camera(this);
+    if (camera.exec() == QDialog::Accepted)
+        setPhoto(camera.photo());
+}
+
+void TfrmRicette::btnSalvaFotoClick()
+{
+    const QString path = recipes::askJpegSaveName(this);
+    if (path.isEmpty())
+        return;
+    if (!recipes::writeJpeg(m_photo, path))
+        setPhoto(recipes::placeholderPhoto());
+}
+
+void TfrmRicette::btnCancFotoClick()
+{
+    setPhoto(recipes::placeholderPhoto());
+}
+
+void TfrmRicette::btnZoomFotoClick()
+{
+    TfrmZoom zoom(m_photo, this);
+    zoom.exec();
+}
+
+void TfrmRicette::impPortataClick()
+{
+    TfrmImportaPortata picker(this, this);
+    picker.lblMemory->setText(QStringLiteral("ricette"));
+    picker.exec();
+}
+
+void TfrmRicette::cmdFileClick()
+{
+    TfrmAllegaCartella::openFor(this, QStringLiteral("ricette"));
+}
