@@ -591,7 +591,10 @@ bool ArchiveWindow::eventFilter(QObject *watched, QEvent *event)
             placeEff(w);
         break;
     case QEvent::Enter:
-        resolveHint(w, {}, false);
+        // Entering a control with a hint shows it; the background empties the bar only when the
+        // mouse moves over it, so the first hint stays until the user moves the mouse.
+        if (m_hints.contains(w))
+            resolveHint(w, {}, false);
         break;
     case QEvent::MouseMove:
         resolveHint(w, static_cast<QMouseEvent *>(event)->position().toPoint(),

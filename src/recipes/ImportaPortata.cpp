@@ -80,8 +80,8 @@ TfrmImportaPortata::TfrmImportaPortata(QWidget *target, QWidget *parent)
     lblMemory->hide();
 
     connect(lstRecords, &QListWidget::itemClicked, this, [this] { lstRecordsClick(); });
-    connect(lstRecords, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    connect(lstRecords, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!lstRecords->selectedItems().isEmpty())
             lstRecordsClick();
     });
     connect(btnImporta, &QPushButton::clicked, this, [this] { btnImportaClick(); });
@@ -108,7 +108,8 @@ void TfrmImportaPortata::done(int result)
 
 void TfrmImportaPortata::lstRecordsClick()
 {
-    if (QListWidgetItem *item = lstRecords->currentItem()) {
+    const QList<QListWidgetItem *> selected = lstRecords->selectedItems();
+    if (QListWidgetItem *item = selected.isEmpty() ? nullptr : selected.constFirst()) {
         txtNome->setText(item->text().trimmed());
         icoMano->show();
     }

@@ -85,8 +85,8 @@ void TfrmRicette::buildCommands(QWidget *panel)
          {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 56},
          {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
          {"cmdTrova", "Trova", ":/archive/trova.svg", 56}},
-        {{"cmdFile", "Allega file", ":/archive/allega.svg", 78},
-         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 78},
+        {{"cmdFile", "Allega file", ":/archive/allega.svg", 74},
+         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 62},
          {"cmdWord", "RTF", ":/recipes/word.svg", 56}},
         {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
          {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
@@ -98,14 +98,25 @@ void TfrmRicette::buildCommands(QWidget *panel)
         {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
          {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    int x = 0;
+    // The groups spread across the panel's width, the first at the left edge, the last at the
+    // right one.
+    std::vector<int> widths;
+    int total = 0;
     for (const auto &g : groups) {
+        int width = 8;
+        for (const Spec &s : g)
+            width += s.width;
+        widths.push_back(width);
+        total += width;
+    }
+    const int gap = (panel->width() - total) / int(groups.size() - 1);
+    int x = 0;
+    for (size_t i = 0; i < groups.size(); ++i) {
         QWidget *box = archiveform::group(panel);
         auto *row = new QHBoxLayout(box);
         row->setContentsMargins(4, 3, 4, 3);
         row->setSpacing(0);
-        int width = 8;
-        for (const Spec &s : g) {
+        for (const Spec &s : groups[i]) {
             if (QLatin1String(s.name) == QLatin1String("lblPosizione")) {
                 QLabel *pos = archiveform::positionLabel(box);
                 pos->setFixedSize(s.width, 58);
@@ -115,10 +126,9 @@ void TfrmRicette::buildCommands(QWidget *panel)
                                              QString::fromUtf8(s.caption), QLatin1String(s.icon),
                                              s.width));
             }
-            width += s.width;
         }
-        box->setGeometry(x, 0, width, 64);
-        x += width + 10;
+        box->setGeometry(i + 1 == groups.size() ? panel->width() - widths[i] : x, 0, widths[i], 64);
+        x += widths[i] + gap;
     }
     // Find, print, RTF, export and the flagged list come with their dialogs.
     for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
