@@ -201,7 +201,7 @@ void TfrmMenuPreventivi::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(70, 130, 180));
+    gradient.setColorAt(0, QColor(0x65, 0x98, 0xC2));
     gradient.setColorAt(1, Qt::white);
     painter.fillRect(rect(), gradient);
 }

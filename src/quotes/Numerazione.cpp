@@ -23,7 +23,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QIcon(QStringLiteral(":/quotes/numerazione.svg")).pixmap(360, 110));
+    imgLogo->setPixmap(QIcon(QStringLiteral(":/quotes/numerazione.svg")).pixmap(420, 110));
 
     grpNumerazione = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
     grpNumerazione->setObjectName(QStringLiteral("grpNumerazione"));

@@ -1,6 +1,7 @@
 #include "quotes/Preventivi.h"
 
 #include "archive/ArchiveError.h"
+#include "archive/ArchiveForm.h"
 #include "archive/ArchiveWindow.h"
 #include "archive/RecordFile.h"
 #include "quotes/DatiVeicolo.h"
@@ -78,7 +79,7 @@ QLabel *caption(QWidget *parent, const QString &text)
 
 } // namespace
 
-TfrmPreventivi::TfrmPreventivi(QWidget *parent) : QWidget(parent)
+TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
 {
     setWindowTitle(QStringLiteral(" Brisvola - Archivio preventivi"));
     setWindowState(Qt::WindowMaximized);
@@ -103,21 +104,21 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : QWidget(parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panPreventivi"));
     panel->setFixedSize(995, 692);
-    panel->setStyleSheet(QStringLiteral(
-        "#panPreventivi { background: #f7f9fc; border: 1px solid #8fa9cc; border-radius: 8px; }"
-        "QFrame[block=\"true\"] { background: white; border: 1px solid #b8c9e0;"
-        " border-radius: 6px; }"
-        "QLabel[caption=\"true\"] { color: #1b2b40; }"
-        "QLabel[heading=\"true\"] { color: #1f4e9c; font-weight: bold; }"
-        "QLabel[amount=\"true\"] { background: #e4ebf5; border: 1px solid #b8c9e0;"
-        " padding: 0 4px; }"
-        "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
-        " padding: 0 3px; min-height: 19px; }"
-        "QLineEdit:disabled { background: #eef1f5; }"));
+    panel->setStyleSheet(
+        QStringLiteral("#panPreventivi { background: transparent; border: none; }"
+                       "QFrame[block=\"true\"] { background: white; border: 1px solid #b8c9e0;"
+                       " border-radius: 6px; }"
+                       "QLabel[caption=\"true\"] { color: #1b2b40; }"
+                       "QLabel[heading=\"true\"] { color: #1f4e9c; font-weight: bold; }"
+                       "QLabel[amount=\"true\"] { background: #e4ebf5; border: 1px solid #b8c9e0;"
+                       " padding: 0 4px; }"
+                       "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
+                       " padding: 0 3px; min-height: 19px; }"
+                       "QLineEdit:disabled { background: #eef1f5; }"));
     m_hintClearers << this << panel;
 
     auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     layout->addWidget(buildToolbar(panel));
     auto *blocks = new QHBoxLayout;
@@ -165,22 +166,15 @@ QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &name)
 }
 
 QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
-                                           const QString &icon, const QString &text)
+                                           const QString &icon)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setIcon(QIcon(icon));
+    b->setIconSize(QSize(18, 18));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
-    if (!text.isEmpty()) {
-        b->setText(text);
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setIconSize(QSize(26, 26));
-        b->setMinimumWidth(56);
-    } else {
-        b->setIconSize(QSize(18, 18));
-    }
     return b;
 }
 
@@ -196,53 +190,61 @@ QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &name, int widt
 
 QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
 {
-    auto *bar = new QFrame(parent);
-    bar->setProperty("block", true);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(1);
-    auto tool = [&](const char *name, const char *icon, const QString &text) {
-        QToolButton *b = pictureButton(
-            bar, QLatin1StringView(name),
-            QStringLiteral(":/quotes/toolbar/%1.svg").arg(QLatin1StringView(icon)), text);
-        row->addWidget(b);
-        return b;
+    struct Spec
+    {
+        const char *name;
+        const char *caption;
+        const char *icon;
+        int width;
     };
-    auto gap = [&] {
-        auto *line = new QFrame(bar);
-        line->setFrameShape(QFrame::VLine);
-        line->setStyleSheet(QStringLiteral("color: #c6d3e6;"));
-        row->addSpacing(4);
-        row->addWidget(line);
-        row->addSpacing(4);
+    // The top row, left to right, in groups spread across the panel.
+    const std::vector<std::vector<Spec>> groups = {
+        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
+         {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
+         {"cmdTrova", "Trova", ":/archive/trova.svg", 56},
+         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 60}},
+        {{"cmdAnteprima", "Anteprima", ":/quotes/anteprima.svg", 68},
+         {"cmdStampa", "Stampa", ":/archive/stampa.svg", 60},
+         {"cmdPDF", "PDF", ":/quotes/pdf.svg", 52}},
+        {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
+         {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
+         {"lblPosizione", "", "", 58},
+         {"cmdAvanti", "Avanti", ":/archive/avanti.svg", 52},
+         {"cmdUltimo", "Ultimo", ":/archive/ultimo.svg", 52}},
+        {{"cmdNumerazione", "Numerazione", ":/quotes/numerazione_cmd.svg", 80},
+         {"cmdEsporta", "Excel", ":/archive/esporta.svg", 56}},
+        {{"cmdGuida", "Guida", ":/archive/guida.svg", 52},
+         {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
-    tool("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
-    tool("cmdSalva", "salva", QStringLiteral("Salva"));
-    tool("cmdTrova", "trova", QStringLiteral("Trova"))->setEnabled(false);
-    tool("cmdSospese", "sospese", QStringLiteral("In sospeso"))->setEnabled(false);
-    gap();
-    tool("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"))->setEnabled(false);
-    tool("cmdStampa", "stampa", QStringLiteral("Stampa"))->setEnabled(false);
-    tool("cmdPDF", "pdf", QStringLiteral("PDF"))->setEnabled(false);
-    gap();
-    tool("cmdPrimo", "primo", QStringLiteral("Primo"));
-    tool("cmdIndietro", "indietro", QStringLiteral("Indietro"));
-    auto *position = new QLabel(bar);
-    position->setObjectName(QStringLiteral("lblPosizione"));
-    position->setAlignment(Qt::AlignCenter);
-    position->setFixedWidth(58);
-    position->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt; color: #1b2b40;"
-                                           " background: #eef3fa; border: 1px solid #b8c9e0;"
-                                           " border-radius: 4px; padding: 4px;"));
-    row->addWidget(position);
-    tool("cmdAvanti", "avanti", QStringLiteral("Avanti"));
-    tool("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
-    gap();
-    tool("cmdNumerazione", "numerazione", QStringLiteral("Numerazione"));
-    tool("cmdEsporta", "esporta", QStringLiteral("Esporta"))->setEnabled(false);
-    row->addStretch();
-    tool("cmdGuida", "guida", QStringLiteral("Guida"));
-    tool("cmdEsci", "esci", QStringLiteral("Esci"));
+    auto *bar = new QWidget(parent);
+    auto *line = new QHBoxLayout(bar);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(0);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0)
+            line->addStretch();
+        QWidget *box = archiveform::group(bar);
+        auto *row = new QHBoxLayout(box);
+        row->setContentsMargins(4, 3, 4, 3);
+        row->setSpacing(0);
+        for (const Spec &spec : groups[g]) {
+            if (QLatin1String(spec.name) == QLatin1String("lblPosizione")) {
+                QLabel *position = archiveform::positionLabel(box);
+                position->setFixedSize(spec.width, 58);
+                row->addWidget(position);
+            } else {
+                row->addWidget(archiveform::commandButton(box, QLatin1String(spec.name),
+                                                          QString::fromUtf8(spec.caption),
+                                                          QLatin1String(spec.icon), spec.width));
+            }
+        }
+        line->addWidget(box);
+        m_hintClearers << box;
+    }
+    // Find, the pending list, the documents and the export come with their own windows.
+    for (const char *later :
+         {"cmdTrova", "cmdSospese", "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdEsporta"})
+        bar->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
     m_hintClearers << bar;
     return bar;
 }
@@ -271,37 +273,37 @@ QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
     grid->addWidget(edit(block, QStringLiteral("txtViaDitta"), 50), 1, 1);
 
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
+    cap->setFixedWidth(80);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
-    cap->setFixedWidth(52);
-    place->addWidget(cap);
-    place->addWidget(caption(block, QStringLiteral("Città:")));
     place->addWidget(edit(block, QStringLiteral("txtCittaDitta"), 50), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
     m_provDitta = provinceBox(block, QStringLiteral("txtProvDitta"));
     place->addWidget(m_provDitta);
-    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
-    grid->addLayout(place, 2, 1);
+    grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
+    grid->addLayout(place, 3, 1);
 
     auto *vat = new QHBoxLayout;
     vat->setSpacing(4);
     vat->addWidget(edit(block, QStringLiteral("txtIvaDitta"), 30));
     vat->addWidget(
         pictureButton(block, QStringLiteral("btnIvaDitta"), QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
-    grid->addLayout(vat, 3, 1);
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
+    grid->addLayout(vat, 4, 1);
     auto *code = new QHBoxLayout;
     code->setSpacing(4);
     code->addWidget(edit(block, QStringLiteral("txtCodFiscDitta"), 30));
     code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscDitta"),
                                   QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
-    grid->addLayout(code, 4, 1);
-    grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 5, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 5, 1);
-    grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 6, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 6, 1);
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
+    grid->addLayout(code, 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 6, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 6, 1);
+    grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 7, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 7, 1);
     m_hintClearers << block;
     return block;
 }
@@ -328,40 +330,40 @@ QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
     grid->addWidget(edit(block, QStringLiteral("txtViaCliente"), 50), 1, 1);
 
+    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
+    cap->setFixedWidth(80);
+    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
+    grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
-    cap->setFixedWidth(52);
-    place->addWidget(cap);
-    place->addWidget(caption(block, QStringLiteral("Città:")));
     place->addWidget(edit(block, QStringLiteral("txtCittaCliente"), 50), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
     m_provCliente = provinceBox(block, QStringLiteral("txtProvCliente"));
     place->addWidget(m_provCliente);
-    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
-    grid->addLayout(place, 2, 1);
+    grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
+    grid->addLayout(place, 3, 1);
 
     auto *vat = new QHBoxLayout;
     vat->setSpacing(4);
     vat->addWidget(edit(block, QStringLiteral("txtIvaCliente"), 30));
     vat->addWidget(pictureButton(block, QStringLiteral("btnIvaCliente"),
                                  QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 3, 0);
-    grid->addLayout(vat, 3, 1);
+    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
+    grid->addLayout(vat, 4, 1);
     auto *code = new QHBoxLayout;
     code->setSpacing(4);
     code->addWidget(edit(block, QStringLiteral("txtCodFiscCliente"), 30));
     code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscCliente"),
                                   QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 4, 0);
-    grid->addLayout(code, 4, 1);
-    grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 5, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
+    grid->addLayout(code, 5, 1);
+    grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 6, 0);
+    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 6, 1);
     auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
     more->setObjectName(QStringLiteral("cmdDatiComputer"));
     more->setFocusPolicy(Qt::NoFocus);
     more->setCursor(Qt::PointingHandCursor);
-    grid->addWidget(more, 6, 1, Qt::AlignRight);
+    grid->addWidget(more, 7, 1, Qt::AlignRight);
     m_hintClearers << block;
     return block;
 }
@@ -405,13 +407,16 @@ QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
     dateRow->addStretch();
     grid->addWidget(caption(block, QStringLiteral("Data emissione:")), 1, 0);
     grid->addLayout(dateRow, 1, 1);
-    grid->addWidget(caption(block, QStringLiteral("Pagamento:")), 2, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtPagamento"), 50), 2, 1);
-    grid->addWidget(caption(block, QStringLiteral("Banca d'appoggio:")), 3, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtBanca"), 50), 3, 1);
-    grid->addWidget(caption(block, QStringLiteral("IBAN:")), 4, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtIban"), 50), 4, 1);
-    grid->setRowStretch(5, 1);
+    // Terms, bank and IBAN take the block's whole width, their captions above them.
+    int row = 2;
+    for (const auto &[text, name] :
+         {std::pair{"Pagamento:", "txtPagamento"}, std::pair{"Banca d'appoggio:", "txtBanca"},
+          std::pair{"IBAN:", "txtIban"}}) {
+        grid->addWidget(caption(block, QString::fromUtf8(text)), row++, 0, 1, 2);
+        grid->addWidget(edit(block, QLatin1StringView(name), 50), row++, 0, 1, 2);
+    }
+    grid->setVerticalSpacing(3);
+    grid->setRowStretch(row, 1);
     m_hintClearers << block;
     return block;
 }
@@ -468,7 +473,7 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
 
         auto *grid = new QGridLayout;
         grid->setHorizontalSpacing(7);
-        grid->setVerticalSpacing(5);
+        grid->setVerticalSpacing(9);
         const QStringList headings = {QString(),
                                       QStringLiteral("Quant."),
                                       QStringLiteral("Portata:"),
@@ -522,6 +527,7 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
         }
         grid->setColumnStretch(3, 1);
         v->addLayout(grid);
+        v->addStretch();
         m_pageStack->addWidget(frame);
     }
     return host;
@@ -532,43 +538,57 @@ QWidget *TfrmPreventivi::buildTotals(QWidget *parent)
     auto *bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("panTotali"));
     bar->setProperty("block", true);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 5, 8, 5);
-    row->setSpacing(5);
     const char *names[] = {"txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente",
                            "txtTotFattura"};
     for (int i = 0; i < 5; ++i)
-        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 104 : 78);
-    row->addWidget(caption(bar, QStringLiteral("Tot. imponibile:")));
-    row->addWidget(m_totals[0]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("IVA:")));
+        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 120 : 86);
     m_percIva = edit(bar, QStringLiteral("txtPercIva"), 10);
-    m_percIva->setFixedWidth(44);
+    m_percIva->setFixedWidth(48);
     m_percIva->setAlignment(Qt::AlignRight);
-    row->addWidget(m_percIva);
-    row->addWidget(caption(bar, QStringLiteral("%")));
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. imposta:")));
-    row->addWidget(m_totals[1]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. IVA inclusa:")));
-    row->addWidget(m_totals[2]);
-    row->addSpacing(4);
-    row->addWidget(caption(bar, QStringLiteral("Tot. esente:")));
-    row->addWidget(m_totals[3]);
-    row->addStretch();
+
+    // Taxable, VAT rate, VAT, with VAT and exempt on the first line; the total below them.
+    auto *parts = new QHBoxLayout;
+    parts->setSpacing(5);
+    parts->addWidget(caption(bar, QStringLiteral("Tot. imponibile:")));
+    parts->addWidget(m_totals[0]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("IVA:")));
+    parts->addWidget(m_percIva);
+    parts->addWidget(caption(bar, QStringLiteral("%")));
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. imposta:")));
+    parts->addWidget(m_totals[1]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. IVA inclusa:")));
+    parts->addWidget(m_totals[2]);
+    parts->addStretch();
+    parts->addWidget(caption(bar, QStringLiteral("Tot. esente:")));
+    parts->addWidget(m_totals[3]);
+
+    auto *total = new QHBoxLayout;
+    total->setSpacing(8);
+    total->addStretch();
     auto *compute = new QPushButton(QStringLiteral("Calcola"), bar);
     compute->setObjectName(QStringLiteral("cmdCalcola"));
     compute->setFocusPolicy(Qt::NoFocus);
     compute->setCursor(Qt::PointingHandCursor);
-    row->addWidget(compute);
-    row->addSpacing(6);
+    compute->setMinimumWidth(90);
+    total->addWidget(compute);
+    total->addSpacing(10);
     auto *totalCaption = caption(bar, QStringLiteral("TOTALE PREVENTIVO:"));
-    totalCaption->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
-    row->addWidget(totalCaption);
-    m_totals[4]->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
-    row->addWidget(m_totals[4]);
+    totalCaption->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"
+                                               " font-size: 11pt;"));
+    total->addWidget(totalCaption);
+    m_totals[4]->setFixedHeight(25);
+    m_totals[4]->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"
+                                              " font-size: 11pt;"));
+    total->addWidget(m_totals[4]);
+
+    auto *v = new QVBoxLayout(bar);
+    v->setContentsMargins(8, 5, 8, 5);
+    v->setSpacing(4);
+    v->addLayout(parts);
+    v->addLayout(total);
     m_hintClearers << bar;
     return bar;
 }
@@ -579,11 +599,11 @@ QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    auto *info = new QLabel(bar);
-    info->setObjectName(QStringLiteral("panInfo"));
-    info->setFixedWidth(380);
-    info->setStyleSheet(QStringLiteral("background: #0b2e6b; color: white; padding: 4px 8px;"
-                                       " border-radius: 4px;"));
+    QLabel *info = archiveform::infoBar(bar);
+    info->setFixedWidth(400);
+    QFont infoFont = info->font();
+    infoFont.setPointSize(9);
+    info->setFont(infoFont);
     row->addWidget(info);
     auto *noteCaption = caption(bar, QStringLiteral("NOTE:"));
     noteCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -790,7 +810,7 @@ bool TfrmPreventivi::eventFilter(QObject *watched, QEvent *event)
             e->setText(price ? quotes::priceRule(e->text()) : quotes::plainRule(e->text()));
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return GradientBackground::eventFilter(watched, event);
 }
 
 void TfrmPreventivi::clearTotals()
@@ -933,7 +953,7 @@ void TfrmPreventivi::openLogo()
 
 void TfrmPreventivi::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    GradientBackground::showEvent(event);
     if (event->spontaneous())
         return;
     loadIssuerData();
@@ -946,13 +966,4 @@ void TfrmPreventivi::closeEvent(QCloseEvent *event)
     if (!storeIssuerData())
         brisvola::showMessage(this, MessageKind::Warning, quotes::settingsWriteMessage);
     brisvola::showInstead(brisvola::window(QStringLiteral("TfrmAvvio")), this);
-}
-
-void TfrmPreventivi::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(70, 130, 180));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "archive/ArchiveForm.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ class QToolButton;
 // shared archive-window behaviour (navigation, save, hints, Enter chain, focus highlight) is
 // configured here; the window adds the numbering of new quotes, the totals and the issuer data
 // kept in "Numerazione.ini".
-class TfrmPreventivi : public QWidget
+class TfrmPreventivi : public archiveform::GradientBackground
 {
     Q_OBJECT
 public:
@@ -52,7 +52,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -79,8 +78,7 @@ private:
 
     QLineEdit *edit(QWidget *parent, const QString &name, int maxLength);
     QComboBox *provinceBox(QWidget *parent, const QString &name);
-    QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon,
-                               const QString &text = QString());
+    QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon);
     QLabel *amountBox(QWidget *parent, const QString &name, int width);
 
     void clearTotals();
