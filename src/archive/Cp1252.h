@@ -9,7 +9,10 @@
 namespace cp1252 {
 
 QString decode(const char *data, qsizetype size);
-inline QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray &bytes)
+{
+    return decode(bytes.constData(), bytes.size());
+}
 
 // One byte per character; a character outside the code page (a Greek letter, an emoji: one
 // character even when it takes two UTF-16 units) is written as "?".

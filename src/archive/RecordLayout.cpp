@@ -112,8 +112,7 @@ void RecordLayout::setText(char *record, int field, const QString &value) const
     }
 }
 
-Record::Record(const RecordLayout &layout)
-    : m_layout(&layout), m_bytes(layout.recordSize(), '\0')
+Record::Record(const RecordLayout &layout) : m_layout(&layout), m_bytes(layout.recordSize(), '\0')
 {
 }
 

@@ -230,6 +230,8 @@ void TfrmRicette::buildFields(QWidget *panel)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(14);
     chkSegnalata->setFont(arial);
+    chkSegnalata->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator { width: 18px; height: 18px; }"));
     flagRow->addWidget(ico);
     flagRow->addWidget(chkSegnalata, 1);
 

@@ -6,9 +6,9 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QCameraDevice>
 #include <QFileDialog>
 #include <QLabel>
-#include <QCameraDevice>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QPointer>
