@@ -4,6 +4,7 @@
 
 #include "archive/ArchiveWindow.h"
 #include "archive/FindDialog.h"
+#include "archive/ListPrint.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
 #include "quotes/ExpPreventivi.h"
@@ -183,6 +184,18 @@ void TestQuoteFind::findByPartOfADate()
     QCOMPARE(find.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente elenco contiene 2 schede."));
 
+    // The list prints under its title, in its order.
+    QString printedTitle;
+    QStringList printedLines;
+    listprint::setPrinter([&](QWidget *, const QString &title, const QStringList &lines) {
+        printedTitle = title;
+        printedLines = lines;
+    });
+    click(&find, "btnStampa");
+    listprint::setPrinter({});
+    QCOMPARE(printedTitle, QStringLiteral("Riepilogo preventivi emessi"));
+    QCOMPARE(printedLines, linesOf(&find));
+
     // A double click loads the quote as navigation does and leaves the page of lines alone.
     doubleClick(&find, 1);
     QVERIFY(!find.isVisible());
@@ -248,6 +261,12 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
         TfrmSospesi pending(&f.window);
         pending.show();
         QCOMPARE(linesOf(&pending), QStringList({line(pendingFirst), savedLine(2)}));
+        QString printedTitle;
+        listprint::setPrinter(
+            [&](QWidget *, const QString &title, const QStringList &) { printedTitle = title; });
+        click(&pending, "btnStampa");
+        listprint::setPrinter({});
+        QCOMPARE(printedTitle, QStringLiteral("Riepilogo preventivi in sospeso"));
         // A double click loads the quote of the line.
         doubleClick(&pending, 0);
         QVERIFY(!pending.isVisible());
