@@ -624,7 +624,26 @@ void TfrmPreventivi::configureArchive()
 {
     m_archive = new ArchiveWindow(this, quotes::quoteLayout(), [this] { return lblFile->text(); });
     m_archive->bindFields();
-    m_archive->bindField("InSospeso", findChild<QCheckBox *>(QStringLiteral("chkSaldata")));
+    // The flags are written "Sì" or "No"; on loading, a text that is neither leaves the check
+    // box as it was.
+    QList<std::pair<QByteArray, QCheckBox *>> flags;
+    for (int i = 0; i < quotes::lineCount; ++i)
+        flags.append({quotes::lineField("Es", i + 1).toLatin1(), m_lines[i].esente});
+    flags.append(
+        {QByteArrayLiteral("InSospeso"), findChild<QCheckBox *>(QStringLiteral("chkSaldata"))});
+    for (const auto &[field, box] : flags)
+        m_archive->bindField(field.constData(), nullptr);
+    m_archive->hooks.fill = [flags](Record &record) {
+        for (const auto &[field, box] : flags)
+            record.setText(field.constData(), ArchiveWindow::flagText(box->isChecked()));
+    };
+    m_archive->hooks.show = [flags](const Record &record) {
+        for (const auto &[field, box] : flags) {
+            const QString flag = record.text(field.constData());
+            if (flag == quotes::yes || flag == quotes::no)
+                box->setChecked(flag == quotes::yes);
+        }
+    };
     m_archive->bindField("TipoEvento", memVeicolo);
     m_archive->bindField("DataEvento", memMarca);
     m_archive->bindField("Acconto", memColore);
@@ -656,6 +675,9 @@ void TfrmPreventivi::configureArchive()
         return false;
     };
     m_archive->hooks.clear = [this] {
+        for (const LineControls &lc : m_lines)
+            lc.esente->setChecked(false);
+        findChild<QCheckBox *>(QStringLiteral("chkSaldata"))->setChecked(false);
         showPage(1);
         m_provDitta->setCurrentIndex(-1);
         m_provCliente->setCurrentIndex(-1);

@@ -160,8 +160,16 @@ void TestQuoteWindows::openingWindow()
     QCOMPARE(f.messages.shown.last().kind, MessageKind::Warning);
     QVERIFY(opening->isVisible());
 
-    opening->txtAnnoPreventivi->setText(QStringLiteral("2030"));
-    click(opening, QStringLiteral("btnApriPreventivi"));
+    // Enter moves from the year to Apri, and Enter there opens the year.
+    QVERIFY(QTest::qWaitForWindowExposed(opening));
+    QApplication::setActiveWindow(opening);
+    opening->txtAnnoPreventivi->setFocus();
+    opening->txtAnnoPreventivi->clear();
+    QTest::keyClicks(opening->txtAnnoPreventivi, "20x30");
+    QCOMPARE(opening->txtAnnoPreventivi->text(), QStringLiteral("2030"));
+    QTest::keyClick(opening->txtAnnoPreventivi, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), opening->btnApriPreventivi);
+    QTest::keyClick(opening->btnApriPreventivi, Qt::Key_Return);
     QVERIFY(!opening->isVisible());
     QVERIFY(f.window->isVisible());
     QVERIFY(!f.launcher->isVisible());
@@ -298,9 +306,21 @@ void TestQuoteWindows::savedQuoteComesBack()
     QVERIFY(child<QCheckBox>(f.window, "chkEs07")->isChecked());
     QVERIFY(child<QCheckBox>(f.window, "chkSaldata")->isChecked());
     f.messages.clear();
-    click(f.window, QStringLiteral("cmdAvanti"));   // the last one: nothing
+    click(f.window, QStringLiteral("cmdAvanti")); // the last one: nothing
+    click(f.window, QStringLiteral("cmdPrimo"));
     click(f.window, QStringLiteral("cmdIndietro")); // the first one: nothing
+    QCOMPARE(text(f.window, "lblPosizione"), QStringLiteral("1"));
     QVERIFY(f.messages.shown.isEmpty());
+
+    // A flag that is neither "Sì" nor "No" leaves its check box as it was.
+    Record odd = RecordFile(f.path(), quotes::quoteLayout()).read(1);
+    odd.setText("Es07", QStringLiteral("X"));
+    odd.setText("InSospeso", QStringLiteral("No"));
+    RecordFile(f.path(), quotes::quoteLayout()).append(odd);
+    click(f.window, QStringLiteral("cmdUltimo"));
+    QCOMPARE(text(f.window, "lblPosizione"), QStringLiteral("2"));
+    QVERIFY(child<QCheckBox>(f.window, "chkEs07")->isChecked());
+    QVERIFY(!child<QCheckBox>(f.window, "chkSaldata")->isChecked());
 }
 
 void TestQuoteWindows::typingEmptiesAmountsAndFieldsNormalise()
