@@ -105,6 +105,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
             1, 4);
         m_desc[k] = new QLineEdit(slot);
         m_desc[k]->setObjectName(slotName("txtDesc", k));
+        m_desc[k]->setMaxLength(250); // the description fields of the records
         grid->addWidget(m_desc[k], 3, 0, 1, 4);
         box->addWidget(slot);
 

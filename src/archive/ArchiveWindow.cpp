@@ -1,7 +1,9 @@
 #include "archive/ArchiveWindow.h"
 
+#include "archive/AllegaCartella.h"
 #include "archive/ArchiveError.h"
 #include "archive/RecordFile.h"
+#include "shell/Help.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -171,17 +173,43 @@ void ArchiveWindow::setHighlight(Highlight style)
             continue;
         if (style == Highlight::Restyle && !singleLine(w))
             continue; // the recipe window restyles its single-line edits only
-        w->installEventFilter(this);
-        if (style == Highlight::EffRectangle && !m_eff.contains(w)) {
-            auto *eff = new QFrame(w->parentWidget());
-            eff->setObjectName(effName(w->objectName()));
-            eff->setStyleSheet(QStringLiteral("background-color: #FFFF00; border: none;"));
-            eff->hide();
-            m_eff.insert(w, eff);
-            placeEff(w);
-        }
-        applyHighlight(w, w->hasFocus());
+        highlight(w);
     }
+}
+
+void ArchiveWindow::addHighlighted(const QStringList &controlNames)
+{
+    for (const QString &name : controlNames)
+        if (QWidget *w = child(name))
+            highlight(w);
+}
+
+void ArchiveWindow::highlight(QWidget *w)
+{
+    if (m_highlight == Highlight::None)
+        return;
+    if (!m_highlighted.contains(w)) {
+        m_highlighted << w;
+        w->installEventFilter(this);
+    }
+    if (m_highlight == Highlight::EffRectangle && !m_eff.contains(w)) {
+        auto *eff = new QFrame(w->parentWidget());
+        eff->setObjectName(effName(w->objectName()));
+        eff->setStyleSheet(QStringLiteral("background-color: #FFFF00; border: none;"));
+        eff->hide();
+        m_eff.insert(w, eff);
+        placeEff(w);
+    }
+    applyHighlight(w, w->hasFocus());
+}
+
+void ArchiveWindow::setUnfocusedBackground(const QColor &colour)
+{
+    m_unfocusedDefault = colour;
+    if (m_highlight == Highlight::Restyle)
+        for (const auto &w : m_highlighted)
+            if (w)
+                applyHighlight(w, w->hasFocus());
 }
 
 void ArchiveWindow::setUnfocusedBackground(const QString &controlName, const QColor &colour)
@@ -258,6 +286,14 @@ void ArchiveWindow::connectCommands()
             connect(b, &QAbstractButton::clicked, this, slot);
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdSalva")))
         connect(b, &QAbstractButton::clicked, this, [this] { save(); });
+    if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdFile"));
+        b && !m_attachmentsKeyword.isEmpty())
+        connect(b, &QAbstractButton::clicked, this,
+                [this] { TfrmAllegaCartella::openFor(m_window, m_attachmentsKeyword); });
+    if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdGuida"));
+        b && !m_helpTopic.isEmpty())
+        connect(b, &QAbstractButton::clicked, this,
+                [this] { brisvola::showHelp(m_window, m_helpTopic); });
     for (const auto &c : commandHints)
         if (QWidget *w = child(QLatin1String(c.name)); w && !m_hints.contains(w))
             setHint(w, QString::fromUtf8(c.hint));
@@ -387,8 +423,14 @@ void ArchiveWindow::newCard()
         if (QWidget *w = m_controls[size_t(i)])
             setFieldText(w, qobject_cast<QCheckBox *>(w) ? flagText(false) : m_defaults.value(i));
     m_shownBytes.fill('\0');
-    if (hooks.clear)
-        hooks.clear();
+    try {
+        if (hooks.clear)
+            hooks.clear();
+    } catch (const ArchiveError &) {
+        // Ignored unless the window shows its New failures (the quote numbering reads an archive).
+        if (m_failures.contains(int(Command::New)))
+            failure(Command::New);
+    }
     m_position->clear();
     focusControl(child(m_firstField));
 }
@@ -423,23 +465,23 @@ bool ArchiveWindow::save()
         if (was && was->hasFocus() && was != child(m_focusParking))
             was->clearFocus();
     }
-    if (hooks.beforeSave)
-        hooks.beforeSave();
-    for (const RequiredField &r : m_required) {
-        QWidget *w = child(r.control);
-        if (w && fieldText(w).trimmed().isEmpty()) {
-            notice(MessageKind::Warning, r.message);
-            focusControl(w);
-            return false;
-        }
-    }
-    if (hooks.check && !hooks.check())
-        return false;
-
-    const Record record = recordFromScreen();
     qint64 p = 0;
     bool appended = false;
+    Record record(*m_layout);
     try {
+        if (hooks.beforeSave)
+            hooks.beforeSave();
+        for (const RequiredField &r : m_required) {
+            QWidget *w = child(r.control);
+            if (w && fieldText(w).trimmed().isEmpty()) {
+                notice(MessageKind::Warning, r.message);
+                focusControl(w);
+                return false;
+            }
+        }
+        if (hooks.check && !hooks.check())
+            return false;
+        record = recordFromScreen();
         RecordFile file(archivePath(), *m_layout);
         p = position();
         if (p > 0) {
@@ -580,9 +622,7 @@ bool ArchiveWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (m_highlight != Highlight::None &&
-            std::any_of(m_controls.begin(), m_controls.end(),
-                        [w](const QPointer<QWidget> &c) { return c.data() == w; }))
+        if (m_highlight != Highlight::None && m_highlighted.contains(w))
             applyHighlight(w, event->type() == QEvent::FocusIn);
         break;
     case QEvent::Move:

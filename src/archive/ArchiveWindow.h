@@ -44,15 +44,20 @@ class RecordFile;
 //
 // Commands (connectCommands connects each button found by name; they are also public slots):
 //   New       cmdNuovo     empty the fields, put defaults, run hooks.clear, empty lblPosizione,
-//                          focus the first field; failures ignored.
+//                          focus the first field; an ArchiveError from hooks.clear is ignored
+//                          unless setFailureMessage(Command::New, ...) asks for the message.
 //   Duplicate cmdDuplica   on a never-saved card: warning; otherwise empty the attachment slots
 //                          and lblPosizione, run hooks.duplicate, focus the first field, notice.
 //   Save      cmdSalva     park the focus (setFocusParking), hooks.beforeSave, required fields
 //                          in order, hooks.check, then overwrite or append; lblPosizione set;
-//                          hooks.stored(position); the saved notice.
+//                          hooks.stored(position); the saved notice. An ArchiveError thrown by
+//                          a hook counts as an archive failure of the save.
+//   A find dialog fills the window with showPosition(p) (or showRecord(record, p)).
 //   First, Previous, Next, Last  cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo: the navigation
 //                          rules of every archive window (empty archive notice, no-op at ends).
 //   Exit      cmdEsci      closes the window.
+//   Attach    cmdFile      TfrmAllegaCartella with the keyword of setAttachments.
+//   Help      cmdGuida     the help window with the topic of setHelpTopic.
 // Archive failures show brisvola::archiveAccessMessage with the kind and buttons configured per
 // command (setFailureMessage; an error with OK and Cancel unless told otherwise). The screen keeps
 // its values after a failure.
@@ -133,7 +138,11 @@ public:
     // The invisible button that takes the focus before a save (recipe window: btnFocus).
     void setFocusParking(const QString &controlName) { m_focusParking = controlName; }
     void setHighlight(Highlight style);
-    // Restyle only: the background of a field without the focus (white unless told otherwise).
+    // Also highlights controls that are not bound to a field (call after setHighlight).
+    void addHighlighted(const QStringList &controlNames);
+    // Restyle only: the background of a field without the focus (white unless told otherwise),
+    // for all fields or for one.
+    void setUnfocusedBackground(const QColor &colour);
     void setUnfocusedBackground(const QString &controlName, const QColor &colour);
     void setHint(const QString &controlName, const QString &hint);
     void setHint(QWidget *control, const QString &hint);
@@ -141,10 +150,17 @@ public:
     // The attachment fields that Duplicate empties (File01..03, Desc01..03 when the layout has
     // them).
     void setAttachmentFields(const QStringList &fieldNames) { m_attachmentFields = fieldNames; }
+    // How an archive failure of a command is shown. New ignores failures of its hooks unless a
+    // message is set for it here.
     void setFailureMessage(Command command, brisvola::MessageKind kind,
                            brisvola::MessageButtons buttons = brisvola::MessageButtons::OkCancel);
-    // Connects cmdNuovo, cmdDuplica, cmdSalva, cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo and
-    // cmdEsci when the window has them, and sets their usual hints where none was set.
+    // cmdFile opens the attachments dialog with this keyword ("ricette", "fornitori").
+    void setAttachments(const QString &keyword) { m_attachmentsKeyword = keyword; }
+    // cmdGuida opens the help window with this topic ("App Archivio ricette").
+    void setHelpTopic(const QString &title) { m_helpTopic = title; }
+    // Connects cmdNuovo, cmdDuplica, cmdSalva, cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo,
+    // cmdEsci (and cmdFile, cmdGuida when configured above) when the window has them, and sets
+    // their usual hints where none was set. Call once, after the configuration.
     void connectCommands();
 
     Hooks hooks;
@@ -200,6 +216,7 @@ private:
     void focusControl(QWidget *control);
     void applyHighlight(QWidget *field, bool focused);
     void placeEff(QWidget *field);
+    void highlight(QWidget *control);
     void resolveHint(QWidget *receiver, const QPoint &localPos, bool useChildAt);
     bool singleLine(const QWidget *w) const;
 
@@ -215,6 +232,10 @@ private:
     QString m_focusParking;
     Highlight m_highlight = Highlight::None;
     QHash<QWidget *, QColor> m_unfocused;
+    QColor m_unfocusedDefault = Qt::white;
+    QList<QPointer<QWidget>> m_highlighted; // the controls that take part in the highlight
+    QString m_attachmentsKeyword;
+    QString m_helpTopic;
     QHash<QWidget *, QWidget *> m_eff; // field -> its rectangle
     QHash<QWidget *, QString> m_hints;
     QList<QPointer<QWidget>> m_clearers;

@@ -2,6 +2,7 @@
 
 #include "archive/Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string.h>
 
@@ -62,18 +63,22 @@ CriteriaMatcher::CriteriaMatcher(const RecordLayout &layout, const QList<Criteri
         // A text the code page cannot hold (a Greek letter) can never occur in a field.
         const QByteArray bytes = cp1252::encode(c.text);
         if (cp1252::decode(bytes) != c.text)
-            continue;
-        m_needles.push_back({layout.field(c.field), lowered(bytes)});
+            m_impossible = true;
+        const int field = layout.field(c.field);
+        m_needles.push_back({field, lowered(bytes), layout.length(field)});
     }
+    // Short fields first: they are cheaper to test and fail most records.
+    std::stable_sort(m_needles.begin(), m_needles.end(),
+                     [](const Needle &a, const Needle &b) { return a.length < b.length; });
 }
 
 bool CriteriaMatcher::matches(const RecordView &record) const
 {
-    if (m_inUse == 0)
-        return true;
-    int satisfied = 0;
+    // Every criterion in use must be satisfied: the first that is not ends the test.
+    if (m_impossible)
+        return false;
     for (const Needle &n : m_needles)
-        if (containsLowered(record.rawBytes(n.field), n.bytes) && ++satisfied >= m_inUse)
-            return true;
-    return false;
+        if (!containsLowered(record.rawBytes(n.field), n.bytes))
+            return false;
+    return true;
 }

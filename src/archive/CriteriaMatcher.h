@@ -35,8 +35,10 @@ private:
     struct Needle
     {
         int field;
-        QByteArray bytes; // lower-cased code page 1252; empty: never satisfied
+        QByteArray bytes; // lower-cased code page 1252
+        int length;       // the field's N
     };
     std::vector<Needle> m_needles;
     int m_inUse = 0;
+    bool m_impossible = false; // a criterion the code page cannot hold: nothing matches
 };

@@ -40,7 +40,8 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
     b->setObjectName(name);
     b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     b->setMinimumSize(120, 34);
-    b->setAutoDefault(false);
+    // Enter on a focused button presses it.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -75,7 +76,7 @@ EffCell::EffCell(QLineEdit *edit, const QString &effName, QWidget *parent)
 
 QSize EffCell::sizeHint() const
 {
-    return m_edit->sizeHint() + QSize(8, 8);
+    return m_edit->sizeHint().expandedTo(m_edit->minimumSize()) + QSize(8, 8);
 }
 
 void EffCell::resizeEvent(QResizeEvent *)

@@ -1,5 +1,6 @@
 #include "archive/ExportDialog.h"
 
+#include "archive/Cp1252.h"
 #include "archive/DialogParts.h"
 #include "archive/RecordFile.h"
 #include "shell/Help.h"
@@ -35,26 +36,60 @@ ExportModel::ExportModel(QList<spreadsheet::Column> columns, QObject *parent)
 void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
 {
     beginResetModel();
-    m_rows.clear();
+    m_bytes.clear();
+    m_starts.assign(1, 0);
     try {
         RecordFile file(archivePath, layout);
+        const qint64 records = file.count();
+        m_starts.reserve(size_t(records * m_columns.size() + 1));
         file.scan([this](qint64, const RecordView &record) {
-            QStringList cells;
-            cells.reserve(m_columns.size());
-            for (const spreadsheet::Column &c : m_columns)
-                cells.append(c.value(record));
-            m_rows.push_back(std::move(cells));
+            for (const spreadsheet::Column &c : m_columns) {
+                if (c.field >= 0)
+                    m_bytes += spreadsheet::trimmedBytes(record.rawBytes(c.field));
+                else
+                    m_bytes += spreadsheet::cellBytes(c, record);
+                m_starts.push_back(m_bytes.size());
+            }
             return true;
         });
     } catch (const std::exception &) {
         // The grid keeps what was read, without a message.
     }
+    // A row cut short by a failure is dropped whole.
+    const size_t whole =
+        (m_starts.size() - 1) / size_t(m_columns.size()) * size_t(m_columns.size());
+    m_starts.resize(whole + 1);
     endResetModel();
+}
+
+QByteArrayView ExportModel::cellBytes(qsizetype row, qsizetype column) const
+{
+    const size_t i = size_t(row * m_columns.size() + column);
+    return QByteArrayView(m_bytes).sliced(m_starts[i], m_starts[i + 1] - m_starts[i]);
+}
+
+QStringList ExportModel::cells(qsizetype row) const
+{
+    QStringList out;
+    for (qsizetype c = 0; c < m_columns.size(); ++c)
+        out.append(cp1252::decode(cellBytes(row, c).toByteArray()));
+    return out;
+}
+
+void ExportModel::writeRows(spreadsheet::Writer &writer) const
+{
+    std::vector<QByteArrayView> cells(size_t(m_columns.size()));
+    for (int r = 0; r < rowCount(); ++r) {
+        for (qsizetype c = 0; c < m_columns.size(); ++c)
+            cells[size_t(c)] = cellBytes(r, c);
+        writer.row(cells.data());
+    }
 }
 
 int ExportModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() || m_columns.isEmpty() ? 0
+                                                   : int((m_starts.size() - 1) / m_columns.size());
 }
 
 int ExportModel::columnCount(const QModelIndex &parent) const
@@ -64,11 +99,14 @@ int ExportModel::columnCount(const QModelIndex &parent) const
 
 QVariant ExportModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && index.column() == 0 && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     if (index.column() == 0)
         return QString::number(index.row() + 1);
-    return m_rows[size_t(index.row())].value(index.column() - 1);
+    const QByteArrayView bytes = cellBytes(index.row(), index.column() - 1);
+    return cp1252::decode(bytes.data(), bytes.size());
 }
 
 QVariant ExportModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -114,11 +152,11 @@ ExportDialog::ExportDialog(ExportConfig config, QWidget *parent)
     row->setContentsMargins(14, 10, 14, 8);
     row->addWidget(dialogparts::banner(m_config.heading, QString(), top), 1);
     auto *exportButton = pictureButton(QStringLiteral("cmdEsporta"), QStringLiteral("Esporta"),
-                                       QStringLiteral(":/icons/export/excel.svg"), top);
+                                       QStringLiteral(":/archive/esporta.svg"), top);
     auto *helpButton = pictureButton(QStringLiteral("cmdGuida"), QStringLiteral("Guida"),
-                                     QStringLiteral(":/icons/export/guida.svg"), top);
+                                     QStringLiteral(":/archive/guida.svg"), top);
     auto *exitButton = pictureButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
-                                     QStringLiteral(":/icons/export/esci.svg"), top);
+                                     QStringLiteral(":/archive/esci.svg"), top);
     row->addWidget(exportButton);
     row->addWidget(helpButton);
     row->addWidget(exitButton);

@@ -34,7 +34,11 @@ public:
 
     // Reads the whole archive in one pass; on a failure the rows read so far stay.
     void load(const QString &archivePath, const RecordLayout &layout);
-    const QStringList &cells(qsizetype row) const { return m_rows[size_t(row)]; }
+    // A row's cells as the grid shows them, and as bytes of code page 1252.
+    QStringList cells(qsizetype row) const;
+    QByteArrayView cellBytes(qsizetype row, qsizetype column) const;
+    // Writes every row through a spreadsheet writer, in grid order.
+    void writeRows(spreadsheet::Writer &writer) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -43,7 +47,10 @@ public:
 
 private:
     QList<spreadsheet::Column> m_columns;
-    std::vector<QStringList> m_rows;
+    // The cells of every row, back to back, as they are read from the archive; the cell
+    // (row, column) runs from m_starts[row * columns + column] to the next start.
+    QByteArray m_bytes;
+    std::vector<qsizetype> m_starts{0};
 };
 
 // The export dialog: the archive in a grid ("grdRecords"), the export button that writes the

@@ -52,7 +52,7 @@ FindDialog::FindDialog(FindConfig config, QWidget *parent)
     page->addWidget(help);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(4);
     int paired = 0, row = 0;
     for (const FindCriterion &c : m_config.criteria) {
         auto *label = new QLabel(c.label, m_criteriaPage);
@@ -60,6 +60,7 @@ FindDialog::FindDialog(FindConfig config, QWidget *parent)
         auto *edit = new QLineEdit(m_criteriaPage);
         edit->setObjectName(c.control);
         edit->setFont(QFont(QStringLiteral("Verdana"), 10));
+        edit->setMinimumHeight(28);
         const QString eff =
             c.eff.isEmpty() ? QStringLiteral("eff") +
                                   c.control.mid(c.control.startsWith(QLatin1String("txt")) ? 3 : 0)

@@ -1,7 +1,10 @@
 #include "archive/ListLine.h"
 
+#include "archive/Cp1252.h"
+
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace listline {
 
@@ -17,6 +20,24 @@ QString fitted(const QString &value, int width)
     return text;
 }
 
+namespace {
+
+// Code page 1252 byte by byte, for lines built straight from a record's bytes.
+const std::array<char16_t, 256> &cp1252Table()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            t[b] = cp1252::decode(&c, 1).at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 Builder columns(const RecordLayout &layout, const QList<Column> &columns)
 {
     struct Resolved
@@ -25,15 +46,39 @@ Builder columns(const RecordLayout &layout, const QList<Column> &columns)
         int field;
         int width;
     };
+    if (columns.size() > 16)
+        throw std::logic_error("a list line has at most 16 columns");
     std::vector<Resolved> resolved;
     for (const Column &c : columns)
         resolved.push_back({c.prefix, layout.field(c.field), c.width});
-    return [resolved](const RecordView &record) {
-        QString line;
-        line.reserve(200);
-        for (const Resolved &c : resolved) {
-            line += c.prefix;
-            line += fitted(record.text(c.field), c.width);
+    const std::array<char16_t, 256> &table = cp1252Table();
+    // Built straight from the record's bytes, trimmed as a field is read, in one allocation.
+    return [resolved, &table](const RecordView &record) {
+        QByteArrayView values[16];
+        const size_t n = std::min<size_t>(resolved.size(), 16);
+        qsizetype size = 0;
+        for (size_t i = 0; i < n; ++i) {
+            QByteArrayView v = record.rawBytes(resolved[i].field);
+            while (!v.isEmpty() && static_cast<unsigned char>(v.front()) <= 0x20)
+                v = v.sliced(1);
+            while (!v.isEmpty() && static_cast<unsigned char>(v.back()) <= 0x20)
+                v.chop(1);
+            if (resolved[i].width >= 0 && v.size() > resolved[i].width)
+                v.truncate(resolved[i].width);
+            values[i] = v;
+            size +=
+                resolved[i].prefix.size() + (resolved[i].width >= 0 ? resolved[i].width : v.size());
+        }
+        QString line(size, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(line.data());
+        for (size_t i = 0; i < n; ++i) {
+            const QString &prefix = resolved[i].prefix;
+            std::copy_n(reinterpret_cast<const char16_t *>(prefix.constData()), prefix.size(), out);
+            out += prefix.size();
+            for (char c : values[i])
+                *out++ = table[static_cast<unsigned char>(c)];
+            for (qsizetype k = values[i].size(); k < resolved[i].width; ++k)
+                *out++ = u' ';
         }
         return line;
     };
@@ -92,7 +137,35 @@ bool lessThan(const Entry &a, const Entry &b)
 
 void sort(std::vector<Entry> &entries)
 {
-    std::sort(entries.begin(), entries.end(), lessThan);
+    // Each line is folded once into a key; keys then compare as plain texts, which is what makes
+    // a list of 100 000 lines sort in a blink.
+    struct Keyed
+    {
+        QString key;
+        Entry *entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    for (Entry &e : entries) {
+        QString key(e.text.size(), Qt::Uninitialized);
+        const char16_t *src = reinterpret_cast<const char16_t *>(e.text.constData());
+        char16_t *dst = reinterpret_cast<char16_t *>(key.data());
+        for (qsizetype i = 0; i < e.text.size(); ++i)
+            dst[i] = fold(src[i]);
+        keyed.push_back({std::move(key), &e});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (const int c = QStringView(a.key).compare(QStringView(b.key)))
+            return c < 0;
+        if (const int c = QStringView(a.entry->text).compare(QStringView(b.entry->text)))
+            return c < 0;
+        return a.entry->position < b.entry->position;
+    });
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (Keyed &k : keyed)
+        sorted.push_back(std::move(*k.entry));
+    entries = std::move(sorted);
 }
 
 } // namespace listline

@@ -27,7 +27,8 @@ struct Column
 // Builds one record's line. Builders decode only the fields their line shows.
 using Builder = std::function<QString(const RecordView &record)>;
 
-// A builder from a table of columns over a layout; the field names are checked here, once.
+// A builder from a table of columns (at most 16) over a layout; the field names are checked here,
+// once.
 Builder columns(const RecordLayout &layout, const QList<Column> &columns);
 
 // One listed record: its line and the position it came from.

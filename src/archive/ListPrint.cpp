@@ -1,5 +1,7 @@
 #include "archive/ListPrint.h"
 
+#include "documents/ListReport.h"
+
 namespace listprint {
 
 namespace {
@@ -14,6 +16,8 @@ void print(QWidget *parent, const QString &title, const QStringList &lines)
 {
     if (installed())
         installed()(parent, title, lines);
+    else
+        brisvola::documents::outputListReport(parent, title, lines);
 }
 
 void setPrinter(Printer printer)

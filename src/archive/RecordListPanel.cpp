@@ -50,6 +50,7 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) :
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->installEventFilter(this);
     layout->addWidget(m_list, 1);
 
     auto *hint = new QLabel(doubleClickHint, this);
@@ -155,10 +156,17 @@ void RecordListPanel::resetQuickFind()
 
 bool RecordListPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_find && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter && watched == m_find) {
             m_findButton->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        // Enter on a line does what a double click does (and never reaches the dialog's
+        // buttons).
+        if (enter && watched == m_list) {
+            emit chosen(selectedPosition());
             return true;
         }
     }

@@ -11,19 +11,23 @@ Column field(const RecordLayout &layout, const char *fieldName, const QString &h
 {
     const int index = layout.field(fieldName);
     return {header, width, alignRight,
-            [index](const RecordView &record) { return record.text(index); }};
+            [index](const RecordView &record) { return record.text(index); }, index};
 }
 
-QString cellText(const QString &text)
+QByteArrayView trimmedBytes(QByteArrayView v)
 {
-    QString out = text.trimmed();
-    if (out.contains(QLatin1Char('&')) || out.contains(QLatin1Char('<')) ||
-        out.contains(QLatin1Char('>'))) {
-        out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-        out.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-        out.replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    }
-    return out;
+    while (!v.isEmpty() && static_cast<unsigned char>(v.front()) <= 0x20)
+        v = v.sliced(1);
+    while (!v.isEmpty() && static_cast<unsigned char>(v.back()) <= 0x20)
+        v.chop(1);
+    return v;
+}
+
+QByteArray cellBytes(const Column &column, const RecordView &record)
+{
+    if (column.field >= 0)
+        return trimmedBytes(record.rawBytes(column.field)).toByteArray();
+    return cp1252::encode(column.value(record).trimmed());
 }
 
 Writer::Writer(QIODevice &device, const QString &sheetName, const QList<Column> &columns)
@@ -72,16 +76,39 @@ void Writer::begin()
 
 void Writer::row(const QStringList &cells)
 {
-    QString line = QStringLiteral("<tr>");
+    std::vector<QByteArray> encoded;
+    std::vector<QByteArrayView> views;
+    for (qsizetype i = 0; i < m_columns.size(); ++i)
+        encoded.push_back(cp1252::encode(cells.value(i).trimmed()));
+    for (const QByteArray &e : encoded)
+        views.push_back(e);
+    row(views.data());
+}
+
+void Writer::row(const QByteArrayView *cells)
+{
+    static const QByteArray left = "<td style=\"text-align: left;\">";
+    static const QByteArray right = "<td style=\"text-align: right;\">";
+    m_buffer += "<tr>";
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
-        line += m_columns[i].alignRight ? QStringLiteral("<td style=\"text-align: right;\">")
-                                        : QStringLiteral("<td style=\"text-align: left;\">");
-        if (i < cells.size())
-            line += cellText(cells[i]);
-        line += QStringLiteral("</td>");
+        m_buffer += m_columns[i].alignRight ? right : left;
+        // Runs without markup characters go in whole.
+        const QByteArrayView cell = cells[i];
+        qsizetype from = 0;
+        for (qsizetype k = 0; k < cell.size(); ++k) {
+            const char c = cell[k];
+            if (c != '&' && c != '<' && c != '>')
+                continue;
+            m_buffer.append(cell.sliced(from, k - from));
+            m_buffer += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
+            from = k + 1;
+        }
+        m_buffer.append(cell.sliced(from));
+        m_buffer += "</td>";
     }
-    line += QStringLiteral("</tr>");
-    put(cp1252::encode(line));
+    m_buffer += "</tr>";
+    if (m_buffer.size() >= (1 << 20))
+        flush();
 }
 
 bool Writer::end()
@@ -92,20 +119,28 @@ bool Writer::end()
 }
 
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
-           qsizetype rowCount, const std::function<QStringList(qsizetype row)> &rowAt)
+           const std::function<void(Writer &writer)> &writeRows)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     Writer writer(file, sheetName, columns);
     writer.begin();
-    for (qsizetype r = 0; r < rowCount; ++r)
-        writer.row(rowAt(r));
+    writeRows(writer);
     if (!writer.end()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
+           qsizetype rowCount, const std::function<QStringList(qsizetype row)> &rowAt)
+{
+    return write(path, sheetName, columns, [&](Writer &writer) {
+        for (qsizetype r = 0; r < rowCount; ++r)
+            writer.row(rowAt(r));
+    });
 }
 
 } // namespace spreadsheet

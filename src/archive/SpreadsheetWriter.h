@@ -24,7 +24,13 @@ struct Column
     int width = 0;
     bool alignRight = false;
     std::function<QString(const RecordView &record)> value;
+    int field = -1; // a field of the layout read as bytes, or -1 for a computed value
 };
+
+// A cell's value from a record, trimmed, in code page 1252.
+QByteArray cellBytes(const Column &column, const RecordView &record);
+// The trimmed bytes of a field (blanks and control characters at both ends removed).
+QByteArrayView trimmedBytes(QByteArrayView bytes);
 
 // A column holding one field of the layout, trimmed.
 Column field(const RecordLayout &layout, const char *fieldName, const QString &header, int width,
@@ -40,6 +46,8 @@ public:
     // One data row: each cell trimmed, with "&", "<" and ">" written as entities so that the
     // spreadsheet shows what was typed.
     void row(const QStringList &cells);
+    // The same from cells already in code page 1252 (one per column, trimmed).
+    void row(const QByteArrayView *cells);
     // The end of the table and of the document; false when any write failed.
     bool end();
 
@@ -54,11 +62,11 @@ private:
     bool m_ok = true;
 };
 
-// A cell's text as written: trimmed, markup characters escaped.
-QString cellText(const QString &text);
-
-// Writes the whole file at path from rows of cells (one cell per column); the previous file is
-// replaced only when the new one is complete. False on failure, the old file then left whole.
+// Writes the whole file at path, the rows given by writeRows through the writer; the previous file
+// is replaced only when the new one is complete. False on failure, the old file then left whole.
+bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
+           const std::function<void(Writer &writer)> &writeRows);
+// The same from rows of cells (one cell per column).
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
            qsizetype rowCount, const std::function<QStringList(qsizetype row)> &rowAt);
 

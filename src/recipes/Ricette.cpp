@@ -1,13 +1,11 @@
 #include "recipes/Ricette.h"
 
-#include "archive/AllegaCartella.h"
 #include "archive/ArchiveWindow.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/PhotoFiles.h"
 #include "recipes/RecipeRecord.h"
 #include "recipes/WebCam.h"
 #include "recipes/Zoom.h"
-#include "shell/Help.h"
 #include "shell/Messages.h"
 
 #include <QCheckBox>
@@ -49,7 +47,7 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
     setObjectName(QStringLiteral("TfrmRicette"));
     setWindowTitle(QStringLiteral(" Brisvola - Archivio ricette"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
-    setMinimumSize(1010, 760);
+    setMinimumSize(995, 722); // the panel and the information bar
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -130,9 +128,6 @@ void TfrmRicette::buildCommands(QWidget *panel)
         box->setGeometry(i + 1 == groups.size() ? panel->width() - widths[i] : x, 0, widths[i], 64);
         x += widths[i] + gap;
     }
-    // Find, print, RTF, export and the flagged list come with their dialogs.
-    for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
-        panel->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
 }
 
 void TfrmRicette::buildFields(QWidget *panel)
@@ -331,6 +326,8 @@ void TfrmRicette::configureArchive()
     for (const auto &[name, hint] : hints)
         m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
     m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox});
+    m_archive->setAttachments(QStringLiteral("ricette"));
+    m_archive->setHelpTopic(QStringLiteral("App Archivio ricette"));
     m_archive->connectCommands();
 
     m_archive->hooks.clear = [this] { setPhoto(recipes::placeholderPhoto()); };
@@ -339,10 +336,7 @@ void TfrmRicette::configureArchive()
     m_archive->hooks.shown = [this](qint64 p) { loadPhoto(p); };
     m_archive->hooks.stored = [this](qint64 p) { storePhoto(p); };
 
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdFile")), &QAbstractButton::clicked,
-            this, [this] { cmdFileClick(); });
-    connect(findChild<QAbstractButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
-            this, [this] { brisvola::showHelp(this, QStringLiteral("App Archivio ricette")); });
+    connectDialogs();
     setPhoto(recipes::placeholderPhoto());
 }
 
@@ -466,9 +460,4 @@ void TfrmRicette::impPortataClick()
     TfrmImportaPortata picker(this, this);
     picker.lblMemory->setText(QStringLiteral("ricette"));
     picker.exec();
-}
-
-void TfrmRicette::cmdFileClick()
-{
-    TfrmAllegaCartella::openFor(this, QStringLiteral("ricette"));
 }

@@ -40,7 +40,12 @@ public:
     void btnCancFotoClick();
     void btnZoomFotoClick();
     void impPortataClick();
-    void cmdFileClick();
+    // The dialogs of find, print, RTF, export and the flagged list (RicetteDialogs.cpp).
+    void cmdTrovaClick();
+    void cmdStampaClick();
+    void cmdWordClick();
+    void cmdEsportaClick();
+    void cmdSegnalateClick();
     void txtPrezzoExit();
 
 protected:
@@ -51,6 +56,7 @@ private:
     void buildCommands(QWidget *panel);
     void buildFields(QWidget *panel);
     void configureArchive();
+    void connectDialogs();
     void showPhoto();
     void loadPhoto(qint64 position);
     void storePhoto(qint64 position);

@@ -118,6 +118,7 @@ private slots:
     void duplicate();
     void archiveFailureKeepsScreen();
     void newCardClearsAndFocusesFirstField();
+    void failuresInsideHooks();
     void enterChainAndHighlight();
     void restyleHighlight();
     void hints();
@@ -332,6 +333,29 @@ void TestArchiveWindow::newCardClearsAndFocusesFirstField()
     QVERIFY(cleared);
     QCOMPARE(QApplication::focusWidget(), f.nome);
     QVERIFY(messages.shown.isEmpty());
+}
+
+void TestArchiveWindow::failuresInsideHooks()
+{
+    TempProgramFolder folder;
+    MessageRecorder messages;
+    Fixture f(folder.file(QStringLiteral("Prova.pro")));
+    f.archive->hooks.clear = [] { throw ArchiveError("numbering"); };
+    f.click("cmdNuovo"); // ignored unless the window shows New failures
+    QVERIFY(messages.shown.isEmpty());
+    f.archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Error);
+    f.click("cmdNuovo");
+    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+
+    messages.clear();
+    f.fill(QStringLiteral("Rossi"), QStringLiteral("Bari"));
+    f.archive->hooks.check = []() -> bool { throw ArchiveError("totals"); };
+    f.archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
+    f.click("cmdSalva");
+    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.shown[0].kind, MessageKind::Warning);
+    QVERIFY(f.position().isEmpty());
+    QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
 }
 
 void TestArchiveWindow::enterChainAndHighlight()

@@ -186,6 +186,11 @@ void TestFindDialogs::criteriaPageKeysAndFocus()
     QTRY_COMPARE(QApplication::focusWidget(), trova);
     QTest::keyClick(trova, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnTrova"));
+    // Enter on the focused button presses it (here: the empty list's message).
+    MessageRecorder messages;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(messages.texts(),
+             QStringList{"Ricerca non applicabile: la lista non contiene nessuna voce."});
     click(&d, "btnChiudi");
     QVERIFY(!d.isVisible());
     QVERIFY(!wait->isVisible());
@@ -243,6 +248,17 @@ void TestFindDialogs::doubleClickBringsBackTheLineClicked()
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
     QCOMPARE(f.received, (QList<QPair<qint64, QString>>{{1, "Gemello"}, {3, "Gemello"}}));
+
+    // Enter on a line does what a double click does.
+    f.received.clear();
+    FindDialog keys(f.find());
+    keys.findChild<QLabel *>(QStringLiteral("lblMemory"))->setText(QStringLiteral("prove"));
+    keys.show();
+    click(&keys, "btnCerca");
+    listOf(&keys)->setCurrentRow(0);
+    QTest::keyClick(listOf(&keys), Qt::Key_Return);
+    QVERIFY(!keys.isVisible());
+    QCOMPARE(f.received, (QList<QPair<qint64, QString>>{{2, "Altro"}}));
 
     // The flagged list does the same.
     f.received.clear();

@@ -51,7 +51,8 @@ void TestRecords::codePageRoundTrip_data()
     QTest::newRow("accents") << QStringLiteral("Sì perché") << QByteArray("S\xec perch\xe9")
                              << QStringLiteral("Sì perché");
     QTest::newRow("euro and quotes") << QStringLiteral("€ “a” – …")
-                                     << QByteArray("\x80 \x93" "a\x94 \x96 \x85")
+                                     << QByteArray("\x80 \x93"
+                                                   "a\x94 \x96 \x85")
                                      << QStringLiteral("€ “a” – …");
     QTest::newRow("greek is ?") << QStringLiteral("αβ") << QByteArray("??") << "??";
     QTest::newRow("emoji is one ?") << QStringLiteral("a😀b") << QByteArray("a?b") << "a?b";
@@ -239,7 +240,8 @@ void TestRecords::concurrentAppendsKeepEveryRecord()
     QCOMPARE(one.exitCode(), 0);
     QCOMPARE(two.exitCode(), 0);
 
-    const RecordLayout layout(FieldEncoding::LengthPrefixed, {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
+    const RecordLayout layout(FieldEncoding::LengthPrefixed,
+                              {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
     RecordFile file(path, layout);
     QCOMPARE(file.count(), 2 * perProcess);
     QSet<QString> seen;

@@ -467,6 +467,18 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.click("cmdSalva");
     QCOMPARE(f.position(), QStringLiteral("1"));
     QCOMPARE(stored(1).text("Preparazione"), QStringLiteral("Impastare..."));
+
+    // A photo file that cannot be written: the record is saved, the placeholder comes on screen,
+    // no message of its own.
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("2.jpg")));
+    f.click("cmdNuovo");
+    f.fillRequired(QStringLiteral("Polenta"));
+    f.w->setPhoto(testPhoto(Qt::yellow));
+    messages.clear();
+    f.click("cmdSalva");
+    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::insertedMessage});
+    QCOMPARE(f.position(), QStringLiteral("2"));
+    QVERIFY(f.w->photoIsPlaceholder());
 }
 
 void TestRecipeWindow::damagedArchiveOpens()

@@ -1,0 +1,124 @@
+#include "recipes/RecipeLists.h"
+
+#include "archive/ArchiveWindow.h"
+#include "recipes/RecipeRecord.h"
+#include "recipes/Ricette.h"
+#include "shell/WindowSet.h"
+
+#include <QPointer>
+
+namespace recipes {
+
+const listline::Builder &listLine()
+{
+    static const listline::Builder line =
+        listline::columns(recipeLayout(), {{{}, "Nome", 40},
+                                           {QStringLiteral("  Portata: "), "Portata", 24},
+                                           {QStringLiteral("  Nazione: "), "Nazionalita", 24},
+                                           {QStringLiteral("  kcal: "), "Calorie", 10},
+                                           {QStringLiteral(" Prezzo: € "), "Prezzo", -1}});
+    return line;
+}
+
+QList<FindCriterion> findCriteria()
+{
+    const std::pair<const char *, const char *> table[] = {
+        {"Nome", "Nome pietanza:"},
+        {"Portata", "Portata:"},
+        {"Nazionalita", "Nazionalità:"},
+        {"Difficolta", "Difficoltà:"},
+        {"Vino", "Vino o bevanda abbinata:"},
+        {"Ingredienti", "Ingredienti:"},
+        {"Descrizione", "Descrizione per menu:"},
+        {"Fonte", "Fonte ricetta:"},
+        {"Servizio", "Servizio in tavola:"},
+        {"Note", "Note:"},
+    };
+    QList<FindCriterion> criteria;
+    int n = 0;
+    for (const auto &[field, label] : table)
+        criteria.append({QStringLiteral("txt") + QLatin1String(field), QString::fromUtf8(label),
+                         field, QStringLiteral("effCampo%1").arg(++n, 2, 10, QLatin1Char('0'))});
+    return criteria;
+}
+
+const QList<spreadsheet::Column> &exportColumns()
+{
+    static const QList<spreadsheet::Column> columns = [] {
+        const RecordLayout &l = recipeLayout();
+        const std::tuple<const char *, const char *, int> table[] = {
+            {"Nome", "Nome pietanza", 300},
+            {"Portata", "Portata", 250},
+            {"Nazionalita", "Nazionalità", 250},
+            {"Difficolta", "Difficoltà", 250},
+            {"Vino", "Vino o bevanda abbinata", 250},
+            {"Tempo", "Tempo occorrente", 200},
+            {"Calorie", "Calorie", 200},
+            {"Descrizione", "Descrizione per menu", 350},
+            {"Prezzo", "Prezzo porzione", 200},
+            {"Fonte", "Fonte ricetta", 250},
+            {"Servizio", "Servizio in tavola", 350},
+            {"Note", "Note", 350},
+            {"Segnalata", "Segnalata", 150},
+        };
+        QList<spreadsheet::Column> out;
+        for (const auto &[field, header, width] : table)
+            out.append(spreadsheet::field(l, field, QString::fromUtf8(header), width));
+        return out;
+    }();
+    return columns;
+}
+
+namespace {
+// The opener or one of its ancestors when it is the window of that class, else the program's.
+QWidget *namedWindow(QWidget *opener, const QString &className)
+{
+    for (QWidget *w = opener; w; w = w->parentWidget())
+        if (w->objectName() == className)
+            return w;
+    return brisvola::window(className);
+}
+} // namespace
+
+TfrmRicette *recipeWindow(QWidget *opener)
+{
+    return qobject_cast<TfrmRicette *>(namedWindow(opener, QStringLiteral("TfrmRicette")));
+}
+
+recipecard::Values screenValues(TfrmRicette *window)
+{
+    const QPointer<TfrmRicette> w(window);
+    return [w](const char *field) {
+        if (!w)
+            return QString();
+        QWidget *control = w->findChild<QWidget *>(QStringLiteral("txt") + QLatin1String(field));
+        return control ? ArchiveWindow::fieldText(control).trimmed() : QString();
+    };
+}
+
+QHash<QString, RecordTarget> recordTargets(QWidget *opener)
+{
+    QHash<QString, RecordTarget> targets;
+    const QPointer<QWidget> from(opener);
+    targets.insert(QStringLiteral("ricette"), [from](const Record &record, qint64 position) {
+        if (TfrmRicette *w = recipeWindow(from))
+            w->archive()->showRecord(record, position);
+    });
+    for (int slot = 1; slot <= 10; ++slot) {
+        const QString digits = QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0'));
+        targets.insert(
+            QStringLiteral("menu_") + digits, [from, digits](const Record &record, qint64) {
+                QWidget *menu = namedWindow(from, QStringLiteral("TfrmMenu"));
+                if (!menu)
+                    return;
+                for (const char *field : {"Nome", "Descrizione", "Prezzo"}) {
+                    const QString name = QStringLiteral("txt") + QLatin1String(field) + digits;
+                    if (QWidget *control = menu->findChild<QWidget *>(name))
+                        ArchiveWindow::setFieldText(control, record.text(field));
+                }
+            });
+    }
+    return targets;
+}
+
+} // namespace recipes
