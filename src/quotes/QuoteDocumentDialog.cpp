@@ -101,8 +101,12 @@ QuoteDocumentDialog::QuoteDocumentDialog(const Look &look, TfrmPreventivi *quote
 void QuoteDocumentDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
+    if (!event->spontaneous())
+        loadLogo();
+}
+
+void QuoteDocumentDialog::loadLogo()
+{
     // "Logo.bmp", or the default picture when it is missing or unreadable.
     QImage logo(quotes::logoPath());
     if (logo.isNull())
@@ -128,6 +132,8 @@ bool QuoteDocumentDialog::fillDocument()
         if (!m_templateRead)
             return false;
     }
+    if (imgLogo->pixmap().isNull())
+        loadLogo();
     return quotes::fillQuoteDocument(m_report, quoteTexts(*m_quoteWindow),
                                      imgLogo->pixmap().toImage());
 }

@@ -52,6 +52,8 @@ protected:
     TfrmPreventivi *m_quoteWindow;
 
 private:
+    void loadLogo();
+
     brisvola::documents::Report m_report;
     bool m_templateRead = false;
 };
