@@ -2,6 +2,7 @@
 
 #include "quotes/Preventivi.h"
 #include "quotes/QuoteRecord.h"
+#include "recipes/RecipeLists.h"
 #include "recipes/RecipeRecord.h"
 
 #include <QLineEdit>
@@ -18,23 +19,9 @@ FindConfig dishImport(TfrmPreventivi *quoteWindow)
     c.printTitle = QStringLiteral("Riepilogo ricette in archivio");
     c.layout = &layout;
     c.archivePath = [] { return recipes::archivePath(); };
-    c.criteria = {
-        {QStringLiteral("txtNome"), QStringLiteral("Nome pietanza:"), "Nome"},
-        {QStringLiteral("txtPortata"), QStringLiteral("Portata:"), "Portata"},
-        {QStringLiteral("txtNazionalita"), QStringLiteral("Nazionalità:"), "Nazionalita"},
-        {QStringLiteral("txtDifficolta"), QStringLiteral("Difficoltà:"), "Difficolta"},
-        {QStringLiteral("txtVino"), QStringLiteral("Vino o bevanda abbinata:"), "Vino"},
-        {QStringLiteral("txtIngredienti"), QStringLiteral("Ingredienti:"), "Ingredienti"},
-        {QStringLiteral("txtDescrizione"), QStringLiteral("Descrizione per menu:"), "Descrizione"},
-        {QStringLiteral("txtFonte"), QStringLiteral("Fonte ricetta:"), "Fonte"},
-        {QStringLiteral("txtServizio"), QStringLiteral("Servizio in tavola:"), "Servizio"},
-        {QStringLiteral("txtNote"), QStringLiteral("Note:"), "Note"},
-    };
-    c.line = listline::columns(layout, {{{}, "Nome", 40},
-                                        {QStringLiteral("  Portata: "), "Portata", 24},
-                                        {QStringLiteral("  Nazione: "), "Nazionalita", 24},
-                                        {QStringLiteral("  kcal: "), "Calorie", 10},
-                                        {QStringLiteral(" Prezzo: € "), "Prezzo", -1}});
+    // The recipe find's criteria and lines.
+    c.criteria = recipes::findCriteria();
+    c.line = recipes::listLine();
     c.sorted = true;
     // Line NN receives the course, the name and the price, as they are in the recipe: the
     // quantity, discount, exempt flag and amount stay, and nothing is computed.
