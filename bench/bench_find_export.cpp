@@ -120,8 +120,6 @@ int main(int argc, char *argv[])
             std::vector<listline::Entry> copy = unsorted;
             listline::sort(copy);
         });
-        std::printf("  parts: scan %.1f, lines %.1f, sort %.1f ms\n", scanOnly, linesOnly,
-                    sortOnly);
         size_t listed = 0;
         const double selective = bestOf(3, [&] {
             listed = find(file, {{"Nome", QStringLiteral("pasta")},
@@ -145,9 +143,11 @@ int main(int argc, char *argv[])
             spreadsheet::write(xls, QStringLiteral("Archivio Ricette"), columns,
                                [&](spreadsheet::Writer &w) { model.writeRows(w); });
         });
-        std::printf("  export parts: grid %.1f, file %.1f ms\n", gridOnly, fileOnly);
         std::printf("%6d recipes (%lld MB): raw read %7.1f ms\n", count,
                     static_cast<long long>(bytes >> 20), raw);
+        std::printf("  parts: scan %.1f, lines %.1f, sort %.1f ms\n", scanOnly, linesOnly,
+                    sortOnly);
+        std::printf("  export parts: grid %.1f, file %.1f ms\n", gridOnly, fileOnly);
         std::printf("  find name+ingredients %7.1f ms  ratio %.2f  (%zu lines)\n", selective,
                     selective / raw, listed);
         std::printf("  find everything       %7.1f ms  ratio %.2f  (%zu lines, sorted)\n", all,
@@ -164,7 +164,6 @@ int main(int argc, char *argv[])
     const double fill = bestOf(3, [&] {
         std::vector<listline::Entry> entries = everything;
         std::reverse(entries.begin(), entries.end());
-        QElapsedTimer t;
         listline::sort(entries);
         panel.setEntries(entries);
         QApplication::processEvents();

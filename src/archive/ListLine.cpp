@@ -141,6 +141,7 @@ void sort(std::vector<Entry> &entries)
     // a list of 100 000 lines sort in a blink.
     struct Keyed
     {
+        quint64 head[2]; // the key's first eight characters, packed: most comparisons end here
         QString key;
         Entry *entry;
     };
@@ -152,9 +153,16 @@ void sort(std::vector<Entry> &entries)
         char16_t *dst = reinterpret_cast<char16_t *>(key.data());
         for (qsizetype i = 0; i < e.text.size(); ++i)
             dst[i] = fold(src[i]);
-        keyed.push_back({std::move(key), &e});
+        quint64 head[2] = {0, 0};
+        for (qsizetype i = 0; i < 8; ++i)
+            head[i / 4] = (head[i / 4] << 16) | (i < key.size() ? dst[i] : 0);
+        keyed.push_back({{head[0], head[1]}, std::move(key), &e});
     }
     std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
         if (const int c = QStringView(a.key).compare(QStringView(b.key)))
             return c < 0;
         if (const int c = QStringView(a.entry->text).compare(QStringView(b.entry->text)))

@@ -86,6 +86,8 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) :
 
 void RecordListPanel::setEntries(const std::vector<listline::Entry> &entries)
 {
+    // A new list is a new quick find: the same text again starts from the top.
+    m_quickFind.reset();
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     QStringList texts;

@@ -32,7 +32,7 @@ public:
     QLineEdit *findEdit() const { return m_find; }
     QLabel *countLabel() const { return m_count; }
 
-    // Replaces the items by these lines, in this order.
+    // Replaces the items by these lines, in this order; the quick find starts afresh.
     void setEntries(const std::vector<listline::Entry> &entries);
     void clearEntries();
     QStringList lines() const;

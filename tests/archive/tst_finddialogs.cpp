@@ -403,6 +403,21 @@ void TestFindDialogs::exportGridAndFile()
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("panInfo"))->text(),
              QStringLiteral("Esportazione archivio in Microsoft Excel."));
 
+    // The information bar: a button's hint under the mouse, emptied over the background.
+    auto *info = d.findChild<QLabel *>(QStringLiteral("panInfo"));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(d.findChild<QToolButton *>(QStringLiteral("cmdGuida")), &enter);
+    QCOMPARE(info->text(),
+             QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    QApplication::sendEvent(d.findChild<QToolButton *>(QStringLiteral("cmdEsci")), &enter);
+    QCOMPARE(info->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 300), QPointF(2, 300), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&d, &move);
+    QVERIFY(info->text().isEmpty());
+    QApplication::sendEvent(d.findChild<QToolButton *>(QStringLiteral("cmdEsporta")), &enter);
+    QCOMPARE(info->text(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+
     click(&d, "cmdEsporta");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(messages.texts(), QStringList({ExportDialog::question, ExportDialog::doneQuestion}));

@@ -1,5 +1,6 @@
 // The recipe configurations of the find, flagged-list and export dialogs, the recipe card print
 // and its RTF export, driven from the recipe window.
+#include "ReportRecorder.h"
 #include "TestSupport.h"
 
 #include "archive/ArchiveWindow.h"
@@ -294,6 +295,17 @@ void TestRecipeDialogs::flaggedRecipes()
     listprint::setPrinter({});
     QCOMPARE(title, QStringLiteral("Riepilogo ricette segnalate"));
     QCOMPARE(printed.size(), 2);
+    // Through the document engine's list report: landscape, the title, every line in order.
+    {
+        ReportRecorder reports;
+        click(&flagged, "btnStampa");
+        QCOMPARE(reports.outputs.size(), 1);
+        QCOMPARE(reports.outputs[0].orientation, QPageLayout::Landscape);
+        const QStringList lines = reports.outputs[0].lines();
+        QCOMPARE(lines.value(0), QStringLiteral("Riepilogo ricette segnalate"));
+        QCOMPARE(lines.value(1), list->item(0)->text());
+        QCOMPARE(lines.value(2), list->item(1)->text());
+    }
     doubleClick(list, 1);
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Zabaione"));
     QVERIFY(w->findChild<QCheckBox *>(QStringLiteral("chkSegnalata"))->isChecked());

@@ -160,8 +160,8 @@ void TestRecipeWindow::controlsAndShow()
         {"txtPrezzo", 15}, {"txtFonte", 50},   {"txtServizio", 250},   {"txtNote", 250}};
     for (const auto &[name, length] : maxLengths)
         QCOMPARE(f.edit(name)->maxLength(), length);
-    for (const char *later : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
-        QVERIFY(!f.get(later)->isEnabled());
+    for (const char *dialog : {"cmdTrova", "cmdStampa", "cmdWord", "cmdEsporta", "cmdSegnalate"})
+        QVERIFY(f.get(dialog)->isEnabled());
     for (const char *hidden : {"lblFile01", "lblDesc03", "imgBianco"})
         QVERIFY(f.get(hidden)->isHidden());
     QCOMPARE(f.get<QLabel>("panInfo")->text(), ArchiveWindow::readyHint);
