@@ -16,8 +16,12 @@ void registerAppWindows()
     registerWindow(QStringLiteral("TfrmPassword"), [] { return new TfrmPassword; });
     registerWindow(QStringLiteral("TfrmAvvio"), [] { return new TfrmAvvio; });
     registerWindow(QStringLiteral("TfrmCambiaPassword"), [] { return new TfrmCambiaPassword; });
+
+    // Quotes: the opening window asks for the year, then the quote window.
     registerWindow(QStringLiteral("TfrmMenuPreventivi"), [] { return new TfrmMenuPreventivi; });
     registerWindow(QStringLiteral("TfrmPreventivi"), [] { return new TfrmPreventivi; });
+
+    // Recipe archive.
     registerWindow(QStringLiteral("TfrmRicette"), [] {
         auto *w = new TfrmRicette;
         returnToLauncherOnClose(w);
