@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         generate(path, count);
         RecordFile file(path, recipes::recipeLayout());
         qint64 bytes = 0;
-        const double raw = bestOf(3, [&] {
+        const double raw = bestOf(5, [&] {
             QFile f(path);
             f.open(QIODevice::ReadWrite);
             QByteArray block(1 << 20, Qt::Uninitialized);
@@ -121,12 +121,12 @@ int main(int argc, char *argv[])
             listline::sort(copy);
         });
         size_t listed = 0;
-        const double selective = bestOf(3, [&] {
+        const double selective = bestOf(5, [&] {
             listed = find(file, {{"Nome", QStringLiteral("pasta")},
                                  {"Ingredienti", QStringLiteral("BURRO")}})
                          .size();
         });
-        const double all = bestOf(3, [&] { everything = find(file, {}); });
+        const double all = bestOf(5, [&] { everything = find(file, {}); });
         const QString xls = dir.filePath(QStringLiteral("Ricettario.xls"));
         const QList<spreadsheet::Column> &columns = recipes::exportColumns();
         qint64 xlsBytes = 0;
