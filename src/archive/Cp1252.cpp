@@ -39,18 +39,25 @@ char encodeChar(char32_t cp)
 
 QByteArray encode(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    // One byte per character at most: written in place, without growing the array byte by byte
+    // (exports encode megabytes).
     const qsizetype n = text.size();
+    QByteArray out(n, Qt::Uninitialized);
+    char *dst = out.data();
+    const QChar *src = text.constData();
+    qsizetype k = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            out += '?';
+        const char16_t c = src[i].unicode();
+        if (c < 0x80) {
+            dst[k++] = static_cast<char>(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && src[i + 1].isLowSurrogate()) {
+            dst[k++] = '?';
             ++i;
-            continue;
+        } else {
+            dst[k++] = encodeChar(c);
         }
-        out += encodeChar(c.unicode());
     }
+    out.truncate(k);
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include "quotes/DatiVeicolo.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
+#include "quotes/QuoteCommands.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/QuoteSettings.h"
 #include "quotes/QuoteTotals.h"
@@ -210,10 +211,6 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
          {"cmdEsci", "Esci", ":/archive/esci.svg", 52}},
     };
     QWidget *bar = archiveform::commandRow(parent, groups, &m_hintClearers);
-    // Find, the pending list, the documents and the export come with their own windows.
-    for (const char *later :
-         {"cmdTrova", "cmdSospese", "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdEsporta"})
-        bar->findChild<QWidget *>(QLatin1String(later))->setEnabled(false);
     m_hintClearers << bar;
     return bar;
 }
@@ -482,7 +479,6 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
             lc.esente->setObjectName(QStringLiteral("chkEs") + n);
             auto *import = pictureButton(frame, QStringLiteral("impMag") + n,
                                          QStringLiteral(":/quotes/arrow_green.svg"));
-            import->setEnabled(false);
             const int row = k + 1;
             grid->addWidget(number, row, 0);
             grid->addWidget(lc.quant, row, 1);
@@ -748,8 +744,10 @@ void TfrmPreventivi::configureArchive()
     connect(findChild<QPushButton *>(QStringLiteral("cmdDatiComputer")), &QPushButton::clicked,
             this, &TfrmPreventivi::openEventDetails);
 
-    // The checks, the imports, the documents, find, the pending list and the export belong to
-    // windows that are not part of the program yet.
+    // Find, the pending list, the documents, the export and the dish imports.
+    quotes::connectQuoteCommands(this);
+
+    // The checks and the customer import belong to windows that are not part of the program yet.
     for (const char *name :
          {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente", "impCliente"})
         findChild<QWidget *>(QLatin1StringView(name))->setEnabled(false);

@@ -532,9 +532,8 @@ void TestQuoteWindows::inputRules()
     click(f.window, QStringLiteral("impOggi"));
     QCOMPARE(text(f.window, "txtData"), QStringLiteral("10/12/2026"));
     // The windows of later parts of the program are present but not yet available.
-    for (const char *name : {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente",
-                             "impCliente", "impMag01", "impMag30", "cmdTrova", "cmdSospese",
-                             "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdEsporta"})
+    for (const char *name :
+         {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente", "impCliente"})
         QVERIFY2(!child(f.window, QLatin1StringView(name))->isEnabled(), name);
     // Hints.
     QTest::mouseMove(child(f.window, "cmdNuovo"));

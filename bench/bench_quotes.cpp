@@ -1,0 +1,206 @@
+// The quote find, the pending list and the quote export over a year of generated quotes, each
+// beside a raw read of the same file in the same run. The figure is the ratio to the raw read;
+// target under 1.5.
+#include "archive/CriteriaMatcher.h"
+#include "archive/ExportDialog.h"
+#include "archive/ListLine.h"
+#include "archive/RecordFile.h"
+#include "archive/RecordListPanel.h"
+#include "archive/SpreadsheetWriter.h"
+#include "quotes/Preventivi.h"
+#include "quotes/QuoteLists.h"
+#include "quotes/QuoteRecord.h"
+#include "quotes/Sospesi.h"
+#include "quotes/TrovaPreventivi.h"
+#include "shell/Messages.h"
+#include "shell/ProgramFolder.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double bestOf(int runs, const std::function<void()> &work)
+{
+    double best = 1e30;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+// Quotes as a restaurant writes them: full heading and parties, twelve used lines, totals.
+void writeYear(const QString &path, int count)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return;
+    Record r(quotes::quoteLayout());
+    const char *towns[] = {"Roma", "Milano", "Firenze", "Napoli", "Torino", "Bologna"};
+    r.setText("Ditta", QStringLiteral("Trattoria Da Gino"));
+    r.setText("ViaDitta", QStringLiteral("Via Roma 1"));
+    r.setText("CittaDitta", QStringLiteral("Firenze"));
+    r.setText("IvaDitta", QStringLiteral("01234567890"));
+    r.setText("Pagamento", QStringLiteral("Bonifico a 30 giorni"));
+    r.setText("Banca", QStringLiteral("Banca di Firenze"));
+    r.setText("Iban", QStringLiteral("IT60X0542811101000000123456"));
+    r.setText("PercIva", QStringLiteral("10"));
+    for (int line = 1; line <= quotes::lineCount; ++line) {
+        const bool used = line <= 12;
+        r.setText(qPrintable(quotes::lineField("Quant", line)),
+                  used ? QStringLiteral("100") : QString());
+        r.setText(qPrintable(quotes::lineField("Codice", line)),
+                  used ? QStringLiteral("Primo piatto") : QString());
+        r.setText(qPrintable(quotes::lineField("Desc", line)),
+                  used ? QStringLiteral("Risotto ai funghi porcini e tartufo") : QString());
+        r.setText(qPrintable(quotes::lineField("Prezzo", line)),
+                  used ? QStringLiteral("12,50") : QString());
+        r.setText(qPrintable(quotes::lineField("Importo", line)),
+                  used ? QStringLiteral("1250,00") : QString());
+        r.setText(qPrintable(quotes::lineField("Es", line)), quotes::no);
+    }
+    for (int i = 0; i < count; ++i) {
+        r.setText("NumFatt", QStringLiteral("%1/2024").arg(i + 1));
+        r.setText("Data", QStringLiteral("%1/%2/2024")
+                              .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                              .arg(1 + (i / 28) % 12, 2, 10, QLatin1Char('0')));
+        r.setText("Cliente", QStringLiteral("Cliente numero %1").arg(i));
+        r.setText("CittaCliente", QLatin1String(towns[i % 6]));
+        r.setText("Riferimenti", QStringLiteral("Tel. 333 %1").arg(1000000 + i));
+        r.setText("TotFattura", QStringLiteral("%1,00").arg(15000 + i));
+        r.setText("Note", QStringLiteral("Matrimonio con servizio al tavolo & torta <nuziale>"));
+        r.setText("InSospeso", i % 10 == 0 ? quotes::yes : quotes::no);
+        out.write(r.bytes());
+    }
+}
+
+double rawRead(const QString &path, qint64 *bytes)
+{
+    return bestOf(9, [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadWrite);
+        QByteArray block(1 << 20, Qt::Uninitialized);
+        *bytes = 0;
+        qint64 n;
+        while ((n = f.read(block.data(), block.size())) > 0)
+            *bytes += n;
+    });
+}
+
+// Answers every question Yes and shows nothing.
+class Silent : public brisvola::MessageService
+{
+public:
+    brisvola::MessageAnswer show(QWidget *, brisvola::MessageKind, const QString &,
+                                 brisvola::MessageButtons buttons) override
+    {
+        return buttons == brisvola::MessageButtons::YesNo ? brisvola::MessageAnswer::Yes
+                                                          : brisvola::MessageAnswer::Ok;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Silent silent;
+    brisvola::setMessageService(&silent);
+    QTemporaryDir dir;
+    brisvola::setProgramFolder(dir.path());
+    const QString path = quotes::quoteArchivePath(QStringLiteral("2024"));
+
+    TfrmPreventivi window;
+    window.lblFile->setText(path);
+
+    for (int count : {1000, 10000}) {
+        QFile::remove(path);
+        writeYear(path, count);
+        qint64 bytes = 0;
+        const double raw = rawRead(path, &bytes);
+
+        // The find with no criterion lists the whole year: every line built, listed and sorted.
+        int listed = 0;
+        const double findAll = bestOf(9, [&] {
+            TfrmTrovaPreventivi find(&window);
+            find.btnCercaClick();
+            listed = find.results()->list()->count();
+        });
+        // The dialog alone, without a search: what every find costs before reading.
+        const double dialogOnly = bestOf(9, [&] { TfrmTrovaPreventivi find(&window); });
+        // A find by part of a date ("03/2024").
+        int march = 0;
+        const double findDate = bestOf(9, [&] {
+            TfrmTrovaPreventivi find(&window);
+            find.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("03/2024"));
+            find.btnCercaClick();
+            march = find.results()->list()->count();
+        });
+        // The pending list, filled when it shows.
+        int pending = 0;
+        const double pendingList = bestOf(9, [&] {
+            TfrmSospesi list(&window);
+            list.show();
+            pending = list.results()->list()->count();
+            list.close();
+        });
+        // The export: the grid filled from the archive, then the file written.
+        double grid = 1e30, file = 1e30, memory = 1e30;
+        qint64 written = 0;
+        for (int run = 0; run < 9; ++run) {
+            ExportModel model(quotes::quoteExportColumns());
+            QElapsedTimer t;
+            t.start();
+            model.load(path, quotes::quoteLayout());
+            grid = std::min(grid, t.nsecsElapsed() / 1e6);
+            t.restart();
+            spreadsheet::write(brisvola::programFile(QStringLiteral("Preventivi.xls")),
+                               QStringLiteral("Riepilogo annuale preventivi"),
+                               quotes::quoteExportColumns(),
+                               [&model](spreadsheet::Writer &w) { model.writeRows(w); });
+            file = std::min(file, t.nsecsElapsed() / 1e6);
+            written = QFile(brisvola::programFile(QStringLiteral("Preventivi.xls"))).size();
+            QByteArray bytesOut;
+            QBuffer buffer(&bytesOut);
+            buffer.open(QIODevice::WriteOnly);
+            t.restart();
+            spreadsheet::Writer writer(buffer, QStringLiteral("Riepilogo annuale preventivi"),
+                                       quotes::quoteExportColumns());
+            writer.begin();
+            model.writeRows(writer);
+            writer.end();
+            memory = std::min(memory, t.nsecsElapsed() / 1e6);
+        }
+
+        std::printf("%6d quotes (%lld bytes), raw read %.2f ms\n", count,
+                    static_cast<long long>(bytes), raw);
+        std::printf("  find, no criterion    %8.2f ms  ratio %5.2f  (%d lines)\n", findAll,
+                    findAll / raw, listed);
+        std::printf("  find \"03/2024\"        %8.2f ms  ratio %5.2f  (%d lines)\n", findDate,
+                    findDate / raw, march);
+        std::printf("  (the find dialog alone %.2f ms)\n", dialogOnly);
+        std::printf("  pending list          %8.2f ms  ratio %5.2f  (%d lines)\n", pendingList,
+                    pendingList / raw, pending);
+        std::printf("  export: grid          %8.2f ms  ratio %5.2f\n", grid, grid / raw);
+        std::printf("  export: rows in memory%8.2f ms  ratio %5.2f\n", memory, memory / raw);
+        std::printf("  export: grid + file   %8.2f ms  ratio %5.2f  (%lld bytes written)\n",
+                    grid + file, (grid + file) / raw, static_cast<long long>(written));
+    }
+    brisvola::setMessageService(nullptr);
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "quotes/QuoteDocumentDialog.h"
+
+// Writes the quote on screen as "Preventivo.pdf" in the program folder and offers to open it.
+class TfrmCrea_PDF_Prev : public QuoteDocumentDialog
+{
+    Q_OBJECT
+public:
+    static const QString doneQuestion;
+    static const QString failureMessage;
+
+    explicit TfrmCrea_PDF_Prev(TfrmPreventivi *quoteWindow, QWidget *parent = nullptr);
+
+protected:
+    void produce() override;
+};

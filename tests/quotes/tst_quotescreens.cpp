@@ -1,0 +1,105 @@
+// Pictures of the quote documents' windows, the find, the pending list, the dish import and the
+// export as a user sees them, written to the folder named by BRISVOLA_SCREENSHOTS (skipped
+// otherwise).
+#include "TestSupport.h"
+
+#include "archive/ArchiveWindow.h"
+#include "archive/FindDialog.h"
+#include "archive/RecordFile.h"
+#include "documents/ReportOutput.h"
+#include "quotes/Crea_PDF_Prev.h"
+#include "quotes/ExpPreventivi.h"
+#include "quotes/ImportaMagazzino.h"
+#include "quotes/Preventivi.h"
+#include "quotes/QuoteRecord.h"
+#include "quotes/Sospesi.h"
+#include "quotes/StampaPrev.h"
+#include "quotes/TrovaPreventivi.h"
+#include "recipes/RecipeRecord.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+class TestQuoteScreens : public QObject
+{
+    Q_OBJECT
+private slots:
+    void screens();
+};
+
+void TestQuoteScreens::screens()
+{
+    const QString out = qEnvironmentVariable("BRISVOLA_SCREENSHOTS");
+    if (out.isEmpty())
+        QSKIP("BRISVOLA_SCREENSHOTS names the folder for the pictures");
+    QDir().mkpath(out);
+    TempProgramFolder folder;
+    MessageRecorder messages;
+    TfrmPreventivi window;
+    window.lblFile->setText(quotes::quoteArchivePath(QStringLiteral("2024")));
+    const char *names[] = {"Mario Rossi", "Anna Verdi", "Ristorante Il Porto", "Luca Bianchi"};
+    for (int i = 0; i < 12; ++i) {
+        Record r(quotes::quoteLayout());
+        r.setText("NumFatt", QStringLiteral("%1/2024").arg(i + 1));
+        r.setText("Data", QStringLiteral("%1/03/2024").arg(2 + i, 2, 10, QLatin1Char('0')));
+        r.setText("Cliente", QLatin1String(names[i % 4]));
+        r.setText("IvaCliente", i % 2 ? QStringLiteral("01234567890") : QString());
+        r.setText("Riferimenti",
+                  QStringLiteral("Tel. 333 12345%1").arg(i, 2, 10, QLatin1Char('0')));
+        r.setText("TotFattura", QStringLiteral("%1,00").arg(1200 + 35 * i));
+        r.setText("InSospeso", i % 3 ? quotes::no : quotes::yes);
+        RecordFile(window.lblFile->text(), quotes::quoteLayout()).append(r);
+    }
+    for (const char *dish : {"Risotto ai funghi porcini", "Tagliata di manzo", "Tiramisù"}) {
+        Record r(recipes::recipeLayout());
+        r.setText("Nome", QString::fromUtf8(dish));
+        r.setText("Portata", QStringLiteral("Primo piatto"));
+        r.setText("Nazionalita", QStringLiteral("Italiana"));
+        r.setText("Calorie", QStringLiteral("450"));
+        r.setText("Prezzo", QStringLiteral("12,50"));
+        RecordFile(recipes::archivePath(), recipes::recipeLayout()).append(r);
+    }
+    const auto shoot = [&out](QWidget *w, const QString &name) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTest::qWait(50);
+        QVERIFY(w->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png")));
+    };
+
+    window.resize(1400, 900);
+    shoot(&window, QStringLiteral("preventivi"));
+    TfrmCrea_PDF_Prev pdf(&window);
+    shoot(&pdf, QStringLiteral("pdf"));
+    TfrmStampaPrev print(&window);
+    shoot(&print, QStringLiteral("stampa"));
+    {
+        TfrmTrovaPreventivi find(&window);
+        find.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("03/2024"));
+        shoot(&find, QStringLiteral("trova_criteri"));
+        find.btnCercaClick();
+        shoot(&find, QStringLiteral("trova_elenco"));
+    }
+    {
+        TfrmSospesi pending(&window);
+        shoot(&pending, QStringLiteral("sospesi"));
+    }
+    {
+        TfrmImportaMagazzino import(&window);
+        import.btnCercaClick();
+        shoot(&import, QStringLiteral("importa"));
+    }
+    {
+        TfrmExpPreventivi exp(&window);
+        shoot(&exp, QStringLiteral("esporta"));
+    }
+    QVERIFY(pdf.fillDocument());
+    brisvola::documents::ReportPreview preview(pdf.report());
+    preview.resize(1100, 900);
+    shoot(&preview, QStringLiteral("anteprima"));
+}
+
+QTEST_MAIN(TestQuoteScreens)
+#include "tst_quotescreens.moc"
