@@ -215,10 +215,15 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
     return bar;
 }
 
-QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
+QGridLayout *TfrmPreventivi::buildPartyBlock(QFrame *block, const QString &party,
+                                             const QString &heading,
+                                             const QList<QWidget *> &nameButtons,
+                                             QComboBox **province)
 {
-    auto *block = new QFrame(parent);
-    block->setObjectName(QStringLiteral("panDitta"));
+    // The issuer and the customer blocks share their first six rows: name, street, CAP, town
+    // and province, VAT number and tax code, each field named after its party.
+    const auto name = [&party](const char *prefix) { return QLatin1String(prefix) + party; };
+    block->setObjectName(name("pan"));
     block->setProperty("block", true);
     auto *grid = new QGridLayout(block);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -227,102 +232,67 @@ QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
 
     auto *nameRow = new QHBoxLayout;
     nameRow->setSpacing(4);
-    nameRow->addWidget(edit(block, QStringLiteral("txtDitta"), 50));
-    nameRow->addWidget(
-        pictureButton(block, QStringLiteral("btnLogo"), QStringLiteral(":/quotes/palette.svg")));
-    nameRow->addWidget(pictureButton(block, QStringLiteral("btnCancDitta"),
-                                     QStringLiteral(":/quotes/delete.svg")));
-    auto *heading = caption(block, QStringLiteral("Ditta emittente:"));
-    heading->setProperty("heading", true);
-    grid->addWidget(heading, 0, 0);
+    nameRow->addWidget(edit(block, name("txt"), 50));
+    for (QWidget *button : nameButtons)
+        nameRow->addWidget(button);
+    auto *title = caption(block, heading);
+    title->setProperty("heading", true);
+    grid->addWidget(title, 0, 0);
     grid->addLayout(nameRow, 0, 1);
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtViaDitta"), 50), 1, 1);
+    grid->addWidget(edit(block, name("txtVia"), 50), 1, 1);
 
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapDitta"), 12);
+    QLineEdit *cap = edit(block, name("txtCap"), 12);
     cap->setFixedWidth(80);
     grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
     grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    place->addWidget(edit(block, QStringLiteral("txtCittaDitta"), 50), 1);
+    place->addWidget(edit(block, name("txtCitta"), 50), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
-    m_provDitta = provinceBox(block, QStringLiteral("txtProvDitta"));
-    place->addWidget(m_provDitta);
+    *province = provinceBox(block, name("txtProv"));
+    place->addWidget(*province);
     grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
     grid->addLayout(place, 3, 1);
 
-    auto *vat = new QHBoxLayout;
-    vat->setSpacing(4);
-    vat->addWidget(edit(block, QStringLiteral("txtIvaDitta"), 30));
-    vat->addWidget(
-        pictureButton(block, QStringLiteral("btnIvaDitta"), QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
-    grid->addLayout(vat, 4, 1);
-    auto *code = new QHBoxLayout;
-    code->setSpacing(4);
-    code->addWidget(edit(block, QStringLiteral("txtCodFiscDitta"), 30));
-    code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscDitta"),
-                                  QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
-    grid->addLayout(code, 5, 1);
+    const auto checked = [&](int row, const QString &label, const char *field, const char *check) {
+        auto *line = new QHBoxLayout;
+        line->setSpacing(4);
+        line->addWidget(edit(block, name(field), 30));
+        line->addWidget(pictureButton(block, name(check), QStringLiteral(":/quotes/check.svg")));
+        grid->addWidget(caption(block, label), row, 0);
+        grid->addLayout(line, row, 1);
+    };
+    checked(4, QStringLiteral("Partita IVA:"), "txtIva", "btnIva");
+    checked(5, QStringLiteral("Codice fiscale:"), "txtCodFisc", "btnCodFisc");
+    m_hintClearers << block;
+    return grid;
+}
+
+QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
+{
+    auto *block = new QFrame(parent);
+    QGridLayout *grid = buildPartyBlock(
+        block, QStringLiteral("Ditta"), QStringLiteral("Ditta emittente:"),
+        {pictureButton(block, QStringLiteral("btnLogo"), QStringLiteral(":/quotes/palette.svg")),
+         pictureButton(block, QStringLiteral("btnCancDitta"),
+                       QStringLiteral(":/quotes/delete.svg"))},
+        &m_provDitta);
     grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 6, 0);
     grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 6, 1);
     grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 7, 0);
     grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 7, 1);
-    m_hintClearers << block;
     return block;
 }
 
 QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
 {
     auto *block = new QFrame(parent);
-    block->setObjectName(QStringLiteral("panCliente"));
-    block->setProperty("block", true);
-    auto *grid = new QGridLayout(block);
-    grid->setContentsMargins(8, 6, 8, 6);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(5);
-
-    auto *nameRow = new QHBoxLayout;
-    nameRow->setSpacing(4);
-    nameRow->addWidget(edit(block, QStringLiteral("txtCliente"), 50));
-    nameRow->addWidget(pictureButton(block, QStringLiteral("impCliente"),
-                                     QStringLiteral(":/quotes/arrow_green.svg")));
-    auto *heading = caption(block, QStringLiteral("Cliente:"));
-    heading->setProperty("heading", true);
-    grid->addWidget(heading, 0, 0);
-    grid->addLayout(nameRow, 0, 1);
-    grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtViaCliente"), 50), 1, 1);
-
-    QLineEdit *cap = edit(block, QStringLiteral("txtCapCliente"), 12);
-    cap->setFixedWidth(80);
-    grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
-    grid->addWidget(cap, 2, 1, Qt::AlignLeft);
-    auto *place = new QHBoxLayout;
-    place->setSpacing(4);
-    place->addWidget(edit(block, QStringLiteral("txtCittaCliente"), 50), 1);
-    place->addWidget(caption(block, QStringLiteral("Prov.")));
-    m_provCliente = provinceBox(block, QStringLiteral("txtProvCliente"));
-    place->addWidget(m_provCliente);
-    grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
-    grid->addLayout(place, 3, 1);
-
-    auto *vat = new QHBoxLayout;
-    vat->setSpacing(4);
-    vat->addWidget(edit(block, QStringLiteral("txtIvaCliente"), 30));
-    vat->addWidget(pictureButton(block, QStringLiteral("btnIvaCliente"),
-                                 QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Partita IVA:")), 4, 0);
-    grid->addLayout(vat, 4, 1);
-    auto *code = new QHBoxLayout;
-    code->setSpacing(4);
-    code->addWidget(edit(block, QStringLiteral("txtCodFiscCliente"), 30));
-    code->addWidget(pictureButton(block, QStringLiteral("btnCodFiscCliente"),
-                                  QStringLiteral(":/quotes/check.svg")));
-    grid->addWidget(caption(block, QStringLiteral("Codice fiscale:")), 5, 0);
-    grid->addLayout(code, 5, 1);
+    QGridLayout *grid =
+        buildPartyBlock(block, QStringLiteral("Cliente"), QStringLiteral("Cliente:"),
+                        {pictureButton(block, QStringLiteral("impCliente"),
+                                       QStringLiteral(":/quotes/arrow_green.svg"))},
+                        &m_provCliente);
     grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 6, 0);
     grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 6, 1);
     auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
@@ -330,7 +300,6 @@ QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
     more->setFocusPolicy(Qt::NoFocus);
     more->setCursor(Qt::PointingHandCursor);
     grid->addWidget(more, 7, 1, Qt::AlignRight);
-    m_hintClearers << block;
     return block;
 }
 

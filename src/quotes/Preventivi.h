@@ -8,6 +8,7 @@ class ArchiveWindow;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QStackedLayout;
@@ -67,6 +68,8 @@ private:
     };
 
     QWidget *buildToolbar(QWidget *parent);
+    QGridLayout *buildPartyBlock(QFrame *block, const QString &party, const QString &heading,
+                                 const QList<QWidget *> &nameButtons, QComboBox **province);
     QWidget *buildIssuerBlock(QWidget *parent);
     QWidget *buildCustomerBlock(QWidget *parent);
     QWidget *buildHeadingBlock(QWidget *parent);
