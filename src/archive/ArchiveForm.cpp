@@ -77,15 +77,15 @@ QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
         auto *row = new QHBoxLayout(box);
         row->setContentsMargins(4, 3, 4, 3);
         row->setSpacing(0);
-        for (const CommandSpec &spec : groups[g]) {
-            if (QLatin1String(spec.name) == QLatin1String("lblPosizione")) {
+        for (const CommandSpec &command : groups[g]) {
+            if (QLatin1String(command.name) == QLatin1String("lblPosizione")) {
                 QLabel *position = positionLabel(box);
-                position->setFixedSize(spec.width, 58);
+                position->setFixedSize(command.width, 58);
                 row->addWidget(position);
             } else {
-                row->addWidget(commandButton(box, QLatin1String(spec.name),
-                                             QString::fromUtf8(spec.caption),
-                                             QLatin1String(spec.icon), spec.width));
+                row->addWidget(commandButton(box, QLatin1String(command.name),
+                                             QString::fromUtf8(command.caption),
+                                             QLatin1String(command.icon), command.width));
             }
         }
         line->addWidget(box);
