@@ -137,42 +137,74 @@ bool lessThan(const Entry &a, const Entry &b)
 
 void sort(std::vector<Entry> &entries)
 {
-    // Each line is folded once into a key; keys then compare as plain texts, which is what makes
-    // a list of 100 000 lines sort in a blink.
+    // Each line is folded once into a key, all keys back to back in one buffer; the sort then
+    // moves small index records and compares plain characters, which is what makes a list of
+    // 100 000 lines sort in a blink.
+    // The head: the key's first 24 characters one byte each, packed big-end first into three
+    // words, so that most comparisons are three integer comparisons. A character from 0xFF up
+    // does not fit a byte: it is written as 0xFF and the head stops there (zeros follow), so
+    // that heads that differ order as their keys do, and equal heads leave it to the keys.
+    constexpr int headWords = 3;
     struct Keyed
     {
-        quint64 head[2]; // the key's first eight characters, packed: most comparisons end here
-        QString key;
-        Entry *entry;
+        quint64 head[headWords];
+        quint32 offset; // the key in the buffer
+        quint32 index;  // the entry
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(entries.size());
-    for (Entry &e : entries) {
-        QString key(e.text.size(), Qt::Uninitialized);
-        const char16_t *src = reinterpret_cast<const char16_t *>(e.text.constData());
-        char16_t *dst = reinterpret_cast<char16_t *>(key.data());
-        for (qsizetype i = 0; i < e.text.size(); ++i)
+    size_t total = 0;
+    for (const Entry &e : entries)
+        total += size_t(e.text.size());
+    std::vector<char16_t> keys(total);
+    std::vector<Keyed> keyed(entries.size());
+    size_t offset = 0;
+    for (size_t n = 0; n < entries.size(); ++n) {
+        const QString &text = entries[n].text;
+        const char16_t *src = reinterpret_cast<const char16_t *>(text.constData());
+        char16_t *dst = keys.data() + offset;
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i)
             dst[i] = fold(src[i]);
-        quint64 head[2] = {0, 0};
-        for (qsizetype i = 0; i < 8; ++i)
-            head[i / 4] = (head[i / 4] << 16) | (i < key.size() ? dst[i] : 0);
-        keyed.push_back({{head[0], head[1]}, std::move(key), &e});
+        Keyed &k = keyed[n];
+        k.offset = quint32(offset);
+        k.index = quint32(n);
+        bool stopped = false;
+        for (int w = 0; w < headWords; ++w) {
+            quint64 word = 0;
+            for (int b = 0; b < 8; ++b) {
+                const qsizetype i = w * 8 + b;
+                quint64 c = 0;
+                if (!stopped && i < size) {
+                    c = dst[i];
+                    if (c >= 0xFF) {
+                        c = 0xFF;
+                        stopped = true;
+                    }
+                }
+                word = (word << 8) | c;
+            }
+            k.head[w] = word;
+        }
+        offset += size_t(size);
     }
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        if (a.head[0] != b.head[0])
-            return a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1])
-            return a.head[1] < b.head[1];
-        if (const int c = QStringView(a.key).compare(QStringView(b.key)))
+    const char16_t *base = keys.data();
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed &a, const Keyed &b) {
+        for (int w = 0; w < headWords; ++w)
+            if (a.head[w] != b.head[w])
+                return a.head[w] < b.head[w];
+        const Entry &ea = entries[a.index];
+        const Entry &eb = entries[b.index];
+        const QStringView ka(base + a.offset, ea.text.size());
+        const QStringView kb(base + b.offset, eb.text.size());
+        if (const int c = ka.compare(kb))
             return c < 0;
-        if (const int c = QStringView(a.entry->text).compare(QStringView(b.entry->text)))
+        if (const int c = QStringView(ea.text).compare(QStringView(eb.text)))
             return c < 0;
-        return a.entry->position < b.entry->position;
+        return ea.position < eb.position;
     });
     std::vector<Entry> sorted;
     sorted.reserve(entries.size());
-    for (Keyed &k : keyed)
-        sorted.push_back(std::move(*k.entry));
+    for (const Keyed &k : keyed)
+        sorted.push_back(std::move(entries[k.index]));
     entries = std::move(sorted);
 }
 
