@@ -44,6 +44,13 @@ inline double rawRead(const QString &path, int runs, qint64 *bytes = nullptr)
     });
 }
 
+// Widgets are drawn off screen unless a platform was asked for; call before the application.
+inline void offscreenUnlessAsked()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // "  label   12.3 ms  ratio 1.23  (detail)": a time beside its ratio to the raw read.
 inline void printRatio(const char *label, double ms, double raw, const QString &detail = {})
 {

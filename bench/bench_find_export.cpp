@@ -88,8 +88,7 @@ qint64 writeInto(QIODevice &device, const ExportModel &model, const QString &she
 int main(int argc, char *argv[])
 {
     using bench::bestOf;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     std::vector<listline::Entry> everything;

@@ -93,8 +93,7 @@ public:
 int main(int argc, char *argv[])
 {
     using bench::bestOf;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     Silent silent;
     brisvola::setMessageService(&silent);

@@ -28,14 +28,8 @@ const QString criteriaInstructions = QStringLiteral(
 FindDialog::FindDialog(FindConfig config, QWidget *parent)
     : QDialog(parent), m_config(std::move(config))
 {
-    setObjectName(m_config.className);
-    setWindowTitle(m_config.caption);
-    dialogparts::fixDialog(this, 862, 560);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(dialogparts::banner(m_config.heading, QString(), this));
+    QVBoxLayout *layout =
+        dialogparts::listDialogFrame(this, m_config.className, m_config.caption, m_config.heading);
 
     // The criteria page.
     m_criteriaPage = new QWidget(this);

@@ -12,14 +12,8 @@
 FlaggedListDialog::FlaggedListDialog(FlaggedConfig config, QWidget *parent)
     : QDialog(parent), m_config(std::move(config))
 {
-    setObjectName(m_config.className);
-    setWindowTitle(m_config.caption);
-    dialogparts::fixDialog(this, 862, 560);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(dialogparts::banner(m_config.heading, QString(), this));
+    QVBoxLayout *layout =
+        dialogparts::listDialogFrame(this, m_config.className, m_config.caption, m_config.heading);
     m_results = new RecordListPanel(RecordListPanel::quickFindHint, this);
     m_results->setObjectName(QStringLiteral("panContainer"));
     m_results->countLabel()->hide();
