@@ -103,10 +103,20 @@ std::array<char16_t, tableSize> makeFoldTable()
     return table;
 }
 
-inline char16_t fold(char16_t c)
+const std::array<char16_t, tableSize> &foldTable()
 {
     static const std::array<char16_t, tableSize> table = makeFoldTable();
+    return table;
+}
+
+inline char16_t fold(const std::array<char16_t, tableSize> &table, char16_t c)
+{
     return c < tableSize ? table[c] : QChar(c).toCaseFolded().unicode();
+}
+
+inline char16_t fold(char16_t c)
+{
+    return fold(foldTable(), c);
 }
 
 int foldedCompare(const QString &a, const QString &b)
@@ -149,28 +159,27 @@ void sort(std::vector<Entry> &entries)
         quint64 head[headWords];
         size_t index; // the entry
     };
+    const std::array<char16_t, tableSize> &table = foldTable();
     std::vector<Keyed> keyed(entries.size());
     for (size_t n = 0; n < entries.size(); ++n) {
         const QString &text = entries[n].text;
         const char16_t *src = reinterpret_cast<const char16_t *>(text.constData());
-        const qsizetype size = text.size();
+        const qsizetype size = std::min<qsizetype>(text.size(), headWords * 8);
+        unsigned char bytes[headWords * 8] = {};
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = fold(table, src[i]);
+            if (c >= 0xFF) {
+                bytes[i] = 0xFF;
+                break;
+            }
+            bytes[i] = static_cast<unsigned char>(c);
+        }
         Keyed &k = keyed[n];
         k.index = n;
-        bool stopped = false;
         for (int w = 0; w < headWords; ++w) {
             quint64 word = 0;
-            for (int b = 0; b < 8; ++b) {
-                const qsizetype i = w * 8 + b;
-                quint64 c = 0;
-                if (!stopped && i < size) {
-                    c = fold(src[i]);
-                    if (c >= 0xFF) {
-                        c = 0xFF;
-                        stopped = true;
-                    }
-                }
-                word = (word << 8) | c;
-            }
+            for (int b = 0; b < 8; ++b)
+                word = (word << 8) | bytes[w * 8 + b];
             k.head[w] = word;
         }
     }
