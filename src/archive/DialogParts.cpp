@@ -1,5 +1,6 @@
 #include "archive/DialogParts.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,19 @@ void fixDialog(QWidget *dialog, int width, int height)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setFixedSize(width, height);
+}
+
+QVBoxLayout *listDialogFrame(QDialog *dialog, const QString &name, const QString &caption,
+                             const QString &heading)
+{
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(caption);
+    fixDialog(dialog, 862, 560);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(10);
+    layout->addWidget(banner(heading, QString(), dialog));
+    return layout;
 }
 
 } // namespace dialogparts

@@ -3,9 +3,11 @@
 #include <QFrame>
 #include <QString>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // The pieces the find, flagged-list and export dialogs share in look: their title banner, their
@@ -44,5 +46,10 @@ private:
 
 // The fixed size and frame of the dialogs: no close box, no resizing.
 void fixDialog(QWidget *dialog, int width, int height);
+
+// The frame of the find and flagged-list dialogs: name, caption, fixed size, the banner with the
+// heading at the top; the rest of the dialog goes into the layout returned.
+QVBoxLayout *listDialogFrame(QDialog *dialog, const QString &name, const QString &caption,
+                             const QString &heading);
 
 } // namespace dialogparts

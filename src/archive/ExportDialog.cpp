@@ -17,6 +17,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cstring>
+
 const QString ExportDialog::question = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
     "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
@@ -38,23 +41,37 @@ void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
     beginResetModel();
     m_bytes.clear();
     m_starts.assign(1, 0);
+    qsizetype used = 0;
     try {
         RecordFile file(archivePath, layout);
         const qint64 records = file.count();
         m_starts.reserve(size_t(records * m_columns.size() + 1));
-        file.scan([this](qint64, const RecordView &record) {
+        // The cells are copied into a buffer that grows by doubling and is cut to size at the
+        // end: appending to the array cell by cell costs more than reading the archive.
+        file.scan([this, &used](qint64, const RecordView &record) {
             for (const spreadsheet::Column &c : m_columns) {
-                if (c.field >= 0)
-                    m_bytes += spreadsheet::trimmedBytes(record.rawBytes(c.field));
-                else
-                    m_bytes += spreadsheet::cellBytes(c, record);
-                m_starts.push_back(m_bytes.size());
+                QByteArray computed;
+                QByteArrayView cell;
+                if (c.field >= 0) {
+                    cell = spreadsheet::trimmedBytes(record.rawBytes(c.field));
+                } else {
+                    computed = spreadsheet::cellBytes(c, record);
+                    cell = computed;
+                }
+                if (used + cell.size() > m_bytes.size())
+                    m_bytes.resize(
+                        std::max({qsizetype(1 << 20), 2 * m_bytes.size(), used + cell.size()}));
+                std::memcpy(m_bytes.data() + used, cell.data(), size_t(cell.size()));
+                used += cell.size();
+                m_starts.push_back(used);
             }
             return true;
         });
     } catch (const std::exception &) {
         // The grid keeps what was read, without a message.
     }
+    m_bytes.truncate(used);
+    m_bytes.squeeze();
     // A row cut short by a failure is dropped whole.
     const size_t whole =
         (m_starts.size() - 1) / size_t(m_columns.size()) * size_t(m_columns.size());
@@ -84,6 +101,12 @@ void ExportModel::writeRows(spreadsheet::Writer &writer) const
             cells[size_t(c)] = cellBytes(r, c);
         writer.row(cells.data());
     }
+}
+
+bool ExportModel::writeFile(const QString &path, const QString &sheetName) const
+{
+    return spreadsheet::write(path, sheetName, m_columns,
+                              [this](spreadsheet::Writer &writer) { writeRows(writer); });
 }
 
 int ExportModel::rowCount(const QModelIndex &parent) const
@@ -239,9 +262,7 @@ void ExportDialog::cmdEsportaClick()
         return;
     const QString path = filePath();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written =
-        spreadsheet::write(path, m_config.sheetName, m_config.columns, m_model->rowCount(),
-                           [this](qsizetype r) { return m_model->cells(r); });
+    const bool written = m_model->writeFile(path, m_config.sheetName);
     QApplication::restoreOverrideCursor();
     if (!written) {
         brisvola::plainMessage(this, failureMessage);

@@ -39,6 +39,8 @@ public:
     QByteArrayView cellBytes(qsizetype row, qsizetype column) const;
     // Writes every row through a spreadsheet writer, in grid order.
     void writeRows(spreadsheet::Writer &writer) const;
+    // The spreadsheet file of every row at path (see spreadsheet::write); false on failure.
+    bool writeFile(const QString &path, const QString &sheetName) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -23,22 +23,13 @@ const QString criteriaInstructions = QStringLiteral(
     "Digitare una o più parole consecutive contenute nelle schede da cercare nei campi che "
     "interessano, lasciando vuoti gli altri, e premere Cerca. È possibile compilare più campi "
     "contemporaneamente.");
-const QString listInstructions = QStringLiteral(
-    "Per cercare una voce nell'elenco digitare una parola e premere Trova; premendo ancora Trova "
-    "si passa alla voce successiva.");
 } // namespace
 
 FindDialog::FindDialog(FindConfig config, QWidget *parent)
     : QDialog(parent), m_config(std::move(config))
 {
-    setObjectName(m_config.className);
-    setWindowTitle(m_config.caption);
-    dialogparts::fixDialog(this, 862, 560);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(dialogparts::banner(m_config.heading, QString(), this));
+    QVBoxLayout *layout =
+        dialogparts::listDialogFrame(this, m_config.className, m_config.caption, m_config.heading);
 
     // The criteria page.
     m_criteriaPage = new QWidget(this);
@@ -107,7 +98,7 @@ FindDialog::FindDialog(FindConfig config, QWidget *parent)
     layout->addWidget(m_criteriaPage, 1);
 
     // The results page.
-    m_results = new RecordListPanel(listInstructions, this);
+    m_results = new RecordListPanel(RecordListPanel::quickFindHint, this);
     m_results->setObjectName(QStringLiteral("panContainer"));
     m_results->hide();
     layout->addWidget(m_results, 1);
@@ -195,18 +186,23 @@ void FindDialog::lstRecordsDblClick()
     choose(m_results->selectedPosition());
 }
 
+void bringRecord(const RecordTarget &target, const std::function<QString()> &archivePath,
+                 const RecordLayout &layout, qint64 position)
+{
+    if (position <= 0 || !target)
+        return;
+    try {
+        const Record record = RecordFile(archivePath(), layout).read(position);
+        target(record, position);
+    } catch (const std::exception &) {
+    }
+}
+
 void FindDialog::choose(qint64 position)
 {
     // Any failure (no line selected, the archive unreadable) closes the dialog without a word.
-    try {
-        const RecordTarget target = m_config.targets.value(m_memory->text());
-        if (position > 0 && target) {
-            const Record record =
-                RecordFile(m_config.archivePath(), *m_config.layout).read(position);
-            target(record, position);
-        }
-    } catch (const std::exception &) {
-    }
+    bringRecord(m_config.targets.value(m_memory->text()), m_config.archivePath, *m_config.layout,
+                position);
     accept();
 }
 

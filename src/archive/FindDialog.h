@@ -22,6 +22,12 @@ class EffCell;
 // Where a chosen record goes: the window (or the slot of a window) that the dialog fills.
 using RecordTarget = std::function<void(const Record &record, qint64 position)>;
 
+// Reads the record at position (1-based) in the archive and hands it to the target. Nothing
+// happens, without a word, when no line was chosen (0), there is no target or the archive cannot
+// be read: the dialog that calls it closes all the same.
+void bringRecord(const RecordTarget &target, const std::function<QString()> &archivePath,
+                 const RecordLayout &layout, qint64 position);
+
 // One criterion of a find dialog: its edit, its label, the record field it is looked for in and
 // the name of its focus rectangle ("eff" + the edit's name without "txt" when not given).
 struct FindCriterion

@@ -12,18 +12,9 @@
 FlaggedListDialog::FlaggedListDialog(FlaggedConfig config, QWidget *parent)
     : QDialog(parent), m_config(std::move(config))
 {
-    setObjectName(m_config.className);
-    setWindowTitle(m_config.caption);
-    dialogparts::fixDialog(this, 862, 560);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(dialogparts::banner(m_config.heading, QString(), this));
-    m_results = new RecordListPanel(
-        QStringLiteral("Per cercare una voce nell'elenco digitare una parola e premere Trova; "
-                       "premendo ancora Trova si passa alla voce successiva."),
-        this);
+    QVBoxLayout *layout =
+        dialogparts::listDialogFrame(this, m_config.className, m_config.caption, m_config.heading);
+    m_results = new RecordListPanel(RecordListPanel::quickFindHint, this);
     m_results->setObjectName(QStringLiteral("panContainer"));
     m_results->countLabel()->hide();
     layout->addWidget(m_results, 1);
@@ -68,14 +59,7 @@ void FlaggedListDialog::lstRecordsDblClick()
 
 void FlaggedListDialog::choose(qint64 position)
 {
-    try {
-        if (position > 0 && m_config.target) {
-            const Record record =
-                RecordFile(m_config.archivePath(), *m_config.layout).read(position);
-            m_config.target(record, position);
-        }
-    } catch (const std::exception &) {
-    }
+    bringRecord(m_config.target, m_config.archivePath, *m_config.layout, position);
     accept();
 }
 

@@ -103,10 +103,20 @@ std::array<char16_t, tableSize> makeFoldTable()
     return table;
 }
 
-inline char16_t fold(char16_t c)
+const std::array<char16_t, tableSize> &foldTable()
 {
     static const std::array<char16_t, tableSize> table = makeFoldTable();
+    return table;
+}
+
+inline char16_t fold(const std::array<char16_t, tableSize> &table, char16_t c)
+{
     return c < tableSize ? table[c] : QChar(c).toCaseFolded().unicode();
+}
+
+inline char16_t fold(char16_t c)
+{
+    return fold(foldTable(), c);
 }
 
 int foldedCompare(const QString &a, const QString &b)
@@ -137,42 +147,52 @@ bool lessThan(const Entry &a, const Entry &b)
 
 void sort(std::vector<Entry> &entries)
 {
-    // Each line is folded once into a key; keys then compare as plain texts, which is what makes
-    // a list of 100 000 lines sort in a blink.
+    // Each line gets a head: its first 24 characters folded, one byte each, packed big-end first
+    // into three words, so that almost every comparison is three integer comparisons and the
+    // sort moves small records. A character from 0xFF up does not fit a byte: it is written as
+    // 0xFF and the head stops there (zeros follow), so that heads that differ order as the
+    // folded lines do, and equal heads leave it to lessThan. This is what makes a list of
+    // 100 000 lines sort in a blink.
+    constexpr int headWords = 3;
     struct Keyed
     {
-        quint64 head[2]; // the key's first eight characters, packed: most comparisons end here
-        QString key;
-        Entry *entry;
+        quint64 head[headWords];
+        size_t index; // the entry
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(entries.size());
-    for (Entry &e : entries) {
-        QString key(e.text.size(), Qt::Uninitialized);
-        const char16_t *src = reinterpret_cast<const char16_t *>(e.text.constData());
-        char16_t *dst = reinterpret_cast<char16_t *>(key.data());
-        for (qsizetype i = 0; i < e.text.size(); ++i)
-            dst[i] = fold(src[i]);
-        quint64 head[2] = {0, 0};
-        for (qsizetype i = 0; i < 8; ++i)
-            head[i / 4] = (head[i / 4] << 16) | (i < key.size() ? dst[i] : 0);
-        keyed.push_back({{head[0], head[1]}, std::move(key), &e});
+    const std::array<char16_t, tableSize> &table = foldTable();
+    std::vector<Keyed> keyed(entries.size());
+    for (size_t n = 0; n < entries.size(); ++n) {
+        const QString &text = entries[n].text;
+        const char16_t *src = reinterpret_cast<const char16_t *>(text.constData());
+        const qsizetype size = std::min<qsizetype>(text.size(), headWords * 8);
+        unsigned char bytes[headWords * 8] = {};
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = fold(table, src[i]);
+            if (c >= 0xFF) {
+                bytes[i] = 0xFF;
+                break;
+            }
+            bytes[i] = static_cast<unsigned char>(c);
+        }
+        Keyed &k = keyed[n];
+        k.index = n;
+        for (int w = 0; w < headWords; ++w) {
+            quint64 word = 0;
+            for (int b = 0; b < 8; ++b)
+                word = (word << 8) | bytes[w * 8 + b];
+            k.head[w] = word;
+        }
     }
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        if (a.head[0] != b.head[0])
-            return a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1])
-            return a.head[1] < b.head[1];
-        if (const int c = QStringView(a.key).compare(QStringView(b.key)))
-            return c < 0;
-        if (const int c = QStringView(a.entry->text).compare(QStringView(b.entry->text)))
-            return c < 0;
-        return a.entry->position < b.entry->position;
+    std::sort(keyed.begin(), keyed.end(), [&entries](const Keyed &a, const Keyed &b) {
+        for (int w = 0; w < headWords; ++w)
+            if (a.head[w] != b.head[w])
+                return a.head[w] < b.head[w];
+        return lessThan(entries[a.index], entries[b.index]);
     });
     std::vector<Entry> sorted;
     sorted.reserve(entries.size());
-    for (Keyed &k : keyed)
-        sorted.push_back(std::move(*k.entry));
+    for (const Keyed &k : keyed)
+        sorted.push_back(std::move(entries[k.index]));
     entries = std::move(sorted);
 }
 

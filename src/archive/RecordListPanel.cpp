@@ -14,6 +14,9 @@
 
 const QString RecordListPanel::doubleClickHint =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+const QString RecordListPanel::quickFindHint = QStringLiteral(
+    "Per cercare una voce nell'elenco digitare una parola e premere Trova; premendo ancora Trova "
+    "si passa alla voce successiva.");
 
 RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) : QWidget(parent)
 {

@@ -24,6 +24,7 @@ class RecordListPanel : public QWidget
     Q_OBJECT
 public:
     static const QString doubleClickHint;
+    static const QString quickFindHint; // the instructions beside the quick-find box
     static constexpr int positionRole = Qt::UserRole;
 
     RecordListPanel(const QString &instructions, QWidget *parent);

@@ -4,6 +4,9 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+
 namespace spreadsheet {
 
 Column field(const RecordLayout &layout, const char *fieldName, const QString &header, int width,
@@ -35,18 +38,32 @@ Writer::Writer(QIODevice &device, const QString &sheetName, const QList<Column> 
 {
 }
 
+namespace {
+constexpr qsizetype blockSize = 1 << 20; // what goes to the device at a time
+} // namespace
+
+char *Writer::room(qsizetype bytes)
+{
+    // The buffer keeps its size between blocks: bytes are copied in, never appended one by one.
+    if (m_used + bytes > m_buffer.size()) {
+        flush();
+        if (bytes > m_buffer.size())
+            m_buffer.resize(std::max(bytes, blockSize));
+    }
+    return m_buffer.data() + m_used;
+}
+
 void Writer::put(const QByteArray &bytes)
 {
-    m_buffer += bytes;
-    if (m_buffer.size() >= (1 << 20))
-        flush();
+    std::memcpy(room(bytes.size()), bytes.constData(), size_t(bytes.size()));
+    m_used += bytes.size();
 }
 
 void Writer::flush()
 {
-    if (!m_buffer.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
+    if (m_used > 0 && m_device.write(m_buffer.constData(), m_used) != m_used)
         m_ok = false;
-    m_buffer.clear();
+    m_used = 0;
 }
 
 void Writer::begin()
@@ -85,30 +102,61 @@ void Writer::row(const QStringList &cells)
     row(views.data());
 }
 
+namespace {
+// What QString::trimmed takes off a text of code page 1252: tabs, line ends, blanks and the
+// no-break space.
+inline bool isSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\xA0';
+}
+
+QByteArrayView spaceTrimmed(QByteArrayView v)
+{
+    while (!v.isEmpty() && isSpace(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && isSpace(v.back()))
+        v.chop(1);
+    return v;
+}
+} // namespace
+
 void Writer::row(const QByteArrayView *cells)
 {
-    static const QByteArray left = "<td style=\"text-align: left;\">";
-    static const QByteArray right = "<td style=\"text-align: right;\">";
-    m_buffer += "<tr>";
-    for (qsizetype i = 0; i < m_columns.size(); ++i) {
-        m_buffer += m_columns[i].alignRight ? right : left;
-        // Runs without markup characters go in whole.
-        const QByteArrayView cell = cells[i];
-        qsizetype from = 0;
-        for (qsizetype k = 0; k < cell.size(); ++k) {
-            const char c = cell[k];
-            if (c != '&' && c != '<' && c != '>')
-                continue;
-            m_buffer.append(cell.sliced(from, k - from));
-            m_buffer += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
-            from = k + 1;
+    static constexpr char left[] = "<td style=\"text-align: left;\">";
+    static constexpr char right[] = "<td style=\"text-align: right;\">";
+    static constexpr char cellEnd[] = "</td>";
+    // Room for the whole row at its longest (every character an entity), then plain copies.
+    const qsizetype columns = m_columns.size();
+    qsizetype longest = 4 + 5;
+    for (qsizetype i = 0; i < columns; ++i)
+        longest += qsizetype(sizeof right) + 5 * cells[i].size() + qsizetype(sizeof cellEnd);
+    char *const start = room(longest);
+    char *out = start;
+    const auto copy = [&out](const char *text, size_t size) {
+        std::memcpy(out, text, size);
+        out += size;
+    };
+    copy("<tr>", 4);
+    for (qsizetype i = 0; i < columns; ++i) {
+        if (m_columns[i].alignRight)
+            copy(right, sizeof right - 1);
+        else
+            copy(left, sizeof left - 1);
+        // Trimmed as a cell typed in is; markup characters written as entities.
+        for (const char c : spaceTrimmed(cells[i])) {
+            if (c == '&')
+                copy("&amp;", 5);
+            else if (c == '<')
+                copy("&lt;", 4);
+            else if (c == '>')
+                copy("&gt;", 4);
+            else
+                *out++ = c;
         }
-        m_buffer.append(cell.sliced(from));
-        m_buffer += "</td>";
+        copy(cellEnd, sizeof cellEnd - 1);
     }
-    m_buffer += "</tr>";
-    if (m_buffer.size() >= (1 << 20))
-        flush();
+    copy("</tr>", 5);
+    m_used += out - start;
 }
 
 bool Writer::end()

@@ -46,19 +46,22 @@ public:
     // One data row: each cell trimmed, with "&", "<" and ">" written as entities so that the
     // spreadsheet shows what was typed.
     void row(const QStringList &cells);
-    // The same from cells already in code page 1252 (one per column, trimmed).
+    // The same from cells already in code page 1252 (one per column), trimmed here.
     void row(const QByteArrayView *cells);
     // The end of the table and of the document; false when any write failed.
     bool end();
 
 private:
+    // Room for bytes more at the end of the buffer (what was there written out first).
+    char *room(qsizetype bytes);
     void put(const QByteArray &bytes);
     void flush();
 
     QIODevice &m_device;
     QString m_sheet;
     QList<Column> m_columns;
-    QByteArray m_buffer;
+    QByteArray m_buffer; // its first m_used bytes are waiting for the device
+    qsizetype m_used = 0;
     bool m_ok = true;
 };
 
