@@ -76,34 +76,6 @@ struct Fixture
     }
 };
 
-QListWidget *listOf(QWidget *dialog)
-{
-    return dialog->findChild<QListWidget *>(QStringLiteral("lstRecords"));
-}
-
-QStringList linesOf(QWidget *dialog)
-{
-    QStringList out;
-    for (int i = 0; i < listOf(dialog)->count(); ++i)
-        out << listOf(dialog)->item(i)->text();
-    return out;
-}
-
-void doubleClick(QWidget *dialog, int row)
-{
-    QListWidget *list = listOf(dialog);
-    list->scrollToItem(list->item(row));
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void click(QWidget *dialog, const char *name)
-{
-    auto *b = dialog->findChild<QAbstractButton *>(QLatin1String(name));
-    QVERIFY2(b, name);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 } // namespace
 
 class TestFindDialogs : public QObject
@@ -135,9 +107,10 @@ void TestFindDialogs::searchListsSortedLines()
     QCOMPARE(d.windowTitle(), QStringLiteral(" Trova prove"));
     QCOMPARE(d.size(), QSize(862, 560));
 
-    click(&d, "btnCerca");
-    QCOMPARE(linesOf(&d), QStringList({"Arrosto di v  Città: Torino", "Pasta         Città: Roma",
-                                       "zuppa         Città: Roma"}));
+    clickButton(&d, "btnCerca");
+    QCOMPARE(recordLines(&d),
+             QStringList({"Arrosto di v  Città: Torino", "Pasta         Città: Roma",
+                          "zuppa         Città: Roma"}));
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente riepilogo contiene 3 schede."));
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("lblConta"))->text(), QStringLiteral("0"));
@@ -149,8 +122,8 @@ void TestFindDialogs::searchListsSortedLines()
     two.show();
     two.criterion(QStringLiteral("txtCitta"))->setText(QStringLiteral("ROMA"));
     two.criterion(QStringLiteral("txtNome"))->setText(QStringLiteral("pAs"));
-    click(&two, "btnCerca");
-    QCOMPARE(linesOf(&two), QStringList({"Pasta         Città: Roma"}));
+    clickButton(&two, "btnCerca");
+    QCOMPARE(recordLines(&two), QStringList({"Pasta         Città: Roma"}));
     QCOMPARE(two.findChild<QLabel *>(QStringLiteral("lblConta"))->text(), QStringLiteral("2"));
 }
 
@@ -191,10 +164,10 @@ void TestFindDialogs::criteriaPageKeysAndFocus()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(messages.texts(),
              QStringList{"Ricerca non applicabile: la lista non contiene nessuna voce."});
-    click(&d, "btnChiudi");
+    clickButton(&d, "btnChiudi");
     QVERIFY(!d.isVisible());
     QVERIFY(!wait->isVisible());
-    QCOMPARE(listOf(&d)->count(), 0);
+    QCOMPARE(recordList(&d)->count(), 0);
 }
 
 void TestFindDialogs::quickFindThroughTheButtons()
@@ -205,26 +178,26 @@ void TestFindDialogs::quickFindThroughTheButtons()
     MessageRecorder messages;
     FindDialog d(f.find());
     d.show();
-    click(&d, "btnCerca");
+    clickButton(&d, "btnCerca");
     QLineEdit *trova = d.findChild<QLineEdit *>(QStringLiteral("txtTrova"));
     trova->setText(QStringLiteral("PASTA"));
     QStringList seen;
     for (int i = 0; i < 3; ++i) {
-        click(&d, "btnTrova");
-        seen << listOf(&d)->currentItem()->text().left(12).trimmed();
+        clickButton(&d, "btnTrova");
+        seen << recordList(&d)->currentItem()->text().left(12).trimmed();
     }
     QCOMPARE(seen, QStringList({"Pasta al for", "pasta e fagi", "Pasta al for"}));
     trova->setText(QStringLiteral("zup"));
-    click(&d, "btnTrova");
-    QCOMPARE(listOf(&d)->currentRow(), 3);
+    clickButton(&d, "btnTrova");
+    QCOMPARE(recordList(&d)->currentRow(), 3);
     QVERIFY(messages.shown.isEmpty());
 
     // An empty result list: the one message.
     FindDialog none(f.find());
     none.show();
     none.criterion(QStringLiteral("txtNome"))->setText(QStringLiteral("nessuno"));
-    click(&none, "btnCerca");
-    click(&none, "btnTrova");
+    clickButton(&none, "btnCerca");
+    clickButton(&none, "btnTrova");
     QCOMPARE(messages.texts(),
              QStringList{"Ricerca non applicabile: la lista non contiene nessuna voce."});
     QCOMPARE(messages.shown.first().kind, brisvola::MessageKind::Plain);
@@ -241,9 +214,9 @@ void TestFindDialogs::doubleClickBringsBackTheLineClicked()
         FindDialog d(f.find());
         d.findChild<QLabel *>(QStringLiteral("lblMemory"))->setText(QStringLiteral("prove"));
         d.show();
-        click(&d, "btnCerca");
-        QCOMPARE(linesOf(&d).at(row), QStringLiteral("Gemello       Città: Roma"));
-        doubleClick(&d, row);
+        clickButton(&d, "btnCerca");
+        QCOMPARE(recordLines(&d).at(row), QStringLiteral("Gemello       Città: Roma"));
+        doubleClickRow(&d, row);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
@@ -254,9 +227,9 @@ void TestFindDialogs::doubleClickBringsBackTheLineClicked()
     FindDialog keys(f.find());
     keys.findChild<QLabel *>(QStringLiteral("lblMemory"))->setText(QStringLiteral("prove"));
     keys.show();
-    click(&keys, "btnCerca");
-    listOf(&keys)->setCurrentRow(0);
-    QTest::keyClick(listOf(&keys), Qt::Key_Return);
+    clickButton(&keys, "btnCerca");
+    recordList(&keys)->setCurrentRow(0);
+    QTest::keyClick(recordList(&keys), Qt::Key_Return);
     QVERIFY(!keys.isVisible());
     QCOMPARE(f.received, (QList<QPair<qint64, QString>>{{2, "Altro"}}));
 
@@ -274,7 +247,7 @@ void TestFindDialogs::doubleClickBringsBackTheLineClicked()
                     f.target()};
     FlaggedListDialog flagged(c);
     flagged.show();
-    doubleClick(&flagged, 0);
+    doubleClickRow(&flagged, 0);
     QCOMPARE(f.received, (QList<QPair<qint64, QString>>{{1, "Gemello"}}));
 }
 
@@ -286,14 +259,14 @@ void TestFindDialogs::doubleClickWithoutTargetOrSelection()
     FindDialog d(f.find());
     d.findChild<QLabel *>(QStringLiteral("lblMemory"))->setText(QStringLiteral("altro"));
     d.show();
-    click(&d, "btnCerca");
-    doubleClick(&d, 0);
+    clickButton(&d, "btnCerca");
+    doubleClickRow(&d, 0);
     QVERIFY(!d.isVisible());
     // No line selected: closes silently.
     FindDialog none(f.find());
     none.findChild<QLabel *>(QStringLiteral("lblMemory"))->setText(QStringLiteral("prove"));
     none.show();
-    click(&none, "btnCerca");
+    clickButton(&none, "btnCerca");
     none.lstRecordsDblClick();
     QVERIFY(!none.isVisible());
     QVERIFY(f.received.isEmpty());
@@ -307,7 +280,7 @@ void TestFindDialogs::searchFailureStaysOnCriteria()
     c.archivePath = [&] { return f.folder.path(); }; // a folder cannot be opened as an archive
     FindDialog d(c);
     d.show();
-    click(&d, "btnCerca");
+    clickButton(&d, "btnCerca");
     QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
     QCOMPARE(messages.shown.first().kind, brisvola::MessageKind::Plain);
     QVERIFY(d.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
@@ -327,8 +300,8 @@ void TestFindDialogs::printsTheListInOrder()
     });
     FindDialog d(f.find());
     d.show();
-    click(&d, "btnCerca");
-    click(&d, "btnStampa");
+    clickButton(&d, "btnCerca");
+    clickButton(&d, "btnStampa");
     listprint::setPrinter({});
     QCOMPARE(title, QStringLiteral("Riepilogo prove"));
     QCOMPARE(printed, QStringList({"A             Città: y", "B             Città: x"}));
@@ -353,7 +326,8 @@ void TestFindDialogs::flaggedListsOnlyFlagged()
                     f.target()};
     FlaggedListDialog d(c);
     d.show();
-    QCOMPARE(linesOf(&d), QStringList({"Arrosto       Città: Roma", "Zuppa         Città: Roma"}));
+    QCOMPARE(recordLines(&d),
+             QStringList({"Arrosto       Città: Roma", "Zuppa         Città: Roma"}));
     QCOMPARE(d.objectName(), QStringLiteral("TfrmProveSegnalate"));
     QVERIFY(d.findChild<QLabel *>(QStringLiteral("lblRigo03"))->isVisible());
 
@@ -361,9 +335,9 @@ void TestFindDialogs::flaggedListsOnlyFlagged()
     c.archivePath = [&] { return f.folder.file(QStringLiteral("Nuovo.pro")); };
     FlaggedListDialog empty(c);
     empty.show();
-    QCOMPARE(listOf(&empty)->count(), 0);
+    QCOMPARE(recordList(&empty)->count(), 0);
     QVERIFY(QFile::exists(f.folder.file(QStringLiteral("Nuovo.pro"))));
-    click(&empty, "btnTrova");
+    clickButton(&empty, "btnTrova");
     QCOMPARE(messages.last(),
              QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
 }
@@ -418,7 +392,7 @@ void TestFindDialogs::exportGridAndFile()
     QApplication::sendEvent(d.findChild<QToolButton *>(QStringLiteral("cmdEsporta")), &enter);
     QCOMPARE(info->text(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
 
-    click(&d, "cmdEsporta");
+    clickButton(&d, "cmdEsporta");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(messages.texts(), QStringList({ExportDialog::question, ExportDialog::doneQuestion}));
     QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::YesNo);
@@ -443,12 +417,12 @@ void TestFindDialogs::exportFailureAndNo()
     d.show();
     // No to the first question: nothing is written.
     messages.answerNext(brisvola::MessageAnswer::No);
-    click(&d, "cmdEsporta");
+    clickButton(&d, "cmdEsporta");
     QVERIFY(!QFile::exists(d.filePath()));
     // The file cannot be written (a folder stands where it goes): the failure message.
     QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("Prove.xls")));
     messages.clear();
-    click(&d, "cmdEsporta");
+    clickButton(&d, "cmdEsporta");
     QCOMPARE(messages.texts(), QStringList({ExportDialog::question, ExportDialog::failureMessage}));
     QCOMPARE(messages.shown[1].kind, brisvola::MessageKind::Plain);
     QCOMPARE(ExportDialog::failureMessage,

@@ -76,35 +76,6 @@ struct Fixture
     }
 };
 
-QListWidget *listOf(QWidget *dialog)
-{
-    return dialog->findChild<QListWidget *>(QStringLiteral("lstRecords"));
-}
-
-QStringList linesOf(QWidget *dialog)
-{
-    QStringList out;
-    for (int i = 0; i < listOf(dialog)->count(); ++i)
-        out << listOf(dialog)->item(i)->text();
-    return out;
-}
-
-void doubleClick(QWidget *dialog, int row)
-{
-    QListWidget *list = listOf(dialog);
-    list->scrollToItem(list->item(row));
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void click(QWidget *dialog, const char *name)
-{
-    auto *b = dialog->findChild<QAbstractButton *>(QLatin1String(name));
-    QVERIFY2(b, name);
-    b->click();
-}
-
 QString line(const Quote &q)
 {
     const Record r = quoteRecord(q);
@@ -178,9 +149,9 @@ void TestQuoteFind::findByPartOfADate()
     find.memoryLabel()->setText(QStringLiteral("preventivi"));
     find.show();
     find.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("03/2024"));
-    click(&find, "btnCerca");
+    clickButton(&find, "btnCerca");
     // Sorted by their text: quote 10 before quote 12.
-    QCOMPARE(linesOf(&find), QStringList({line(march15), line(march5)}));
+    QCOMPARE(recordLines(&find), QStringList({line(march15), line(march5)}));
     QCOMPARE(find.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente elenco contiene 2 schede."));
 
@@ -191,13 +162,13 @@ void TestQuoteFind::findByPartOfADate()
         printedTitle = title;
         printedLines = lines;
     });
-    click(&find, "btnStampa");
+    clickButton(&find, "btnStampa");
     listprint::setPrinter({});
     QCOMPARE(printedTitle, QStringLiteral("Riepilogo preventivi emessi"));
-    QCOMPARE(printedLines, linesOf(&find));
+    QCOMPARE(printedLines, recordLines(&find));
 
     // A double click loads the quote as navigation does and leaves the page of lines alone.
-    doubleClick(&find, 1);
+    doubleClickRow(&find, 1);
     QVERIFY(!find.isVisible());
     QCOMPARE(f.shown("txtCliente"), QStringLiteral("Mario Rossi"));
     QCOMPARE(f.shown("txtNumFatt"), QStringLiteral("12/2024"));
@@ -209,8 +180,8 @@ void TestQuoteFind::findByPartOfADate()
     TfrmTrovaPreventivi year(&f.window);
     year.show();
     year.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("2024"));
-    click(&year, "btnCerca");
-    QCOMPARE(listOf(&year)->count(), 4);
+    clickButton(&year, "btnCerca");
+    QCOMPARE(recordList(&year)->count(), 4);
 }
 
 void TestQuoteFind::findWithTwoCriteria()
@@ -222,11 +193,11 @@ void TestQuoteFind::findWithTwoCriteria()
     find.show();
     find.criterion(QStringLiteral("txtCliente"))->setText(QStringLiteral("mario"));
     find.criterion(QStringLiteral("txtCittaCliente"))->setText(QStringLiteral("ROM"));
-    click(&find, "btnCerca");
-    QCOMPARE(linesOf(&find), QStringList({line(april3), line(march5)}));
+    clickButton(&find, "btnCerca");
+    QCOMPARE(recordLines(&find), QStringList({line(april3), line(march5)}));
     QCOMPARE(find.findChild<QLabel *>(QStringLiteral("lblConta"))->text(), QStringLiteral("2"));
     // Without the keyword of the quote window nothing is loaded.
-    doubleClick(&find, 0);
+    doubleClickRow(&find, 0);
     QVERIFY(!find.isVisible());
     QCOMPARE(f.shown("lblPosizione"), QString());
     QCOMPARE(f.shown("txtCliente"), QString());
@@ -245,7 +216,7 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
         TfrmSospesi pending(&f.window);
         QCOMPARE(pending.windowTitle(), QStringLiteral(" Riepilogo preventivi in sospeso"));
         pending.show();
-        QCOMPARE(linesOf(&pending), QStringList{line(pendingFirst)});
+        QCOMPARE(recordLines(&pending), QStringList{line(pendingFirst)});
     }
 
     // Ticking "In sospeso" on quote 2 and saving puts it in the list, after quote 1.
@@ -260,15 +231,15 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
     {
         TfrmSospesi pending(&f.window);
         pending.show();
-        QCOMPARE(linesOf(&pending), QStringList({line(pendingFirst), savedLine(2)}));
+        QCOMPARE(recordLines(&pending), QStringList({line(pendingFirst), savedLine(2)}));
         QString printedTitle;
         listprint::setPrinter(
             [&](QWidget *, const QString &title, const QStringList &) { printedTitle = title; });
-        click(&pending, "btnStampa");
+        clickButton(&pending, "btnStampa");
         listprint::setPrinter({});
         QCOMPARE(printedTitle, QStringLiteral("Riepilogo preventivi in sospeso"));
         // A double click loads the quote of the line.
-        doubleClick(&pending, 0);
+        doubleClickRow(&pending, 0);
         QVERIFY(!pending.isVisible());
         QCOMPARE(f.shown("lblPosizione"), QStringLiteral("1"));
         QCOMPARE(f.shown("txtNumFatt"), QStringLiteral("99/2024"));
@@ -283,9 +254,9 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
     }
     TfrmSospesi none(&f.window);
     none.show();
-    QCOMPARE(listOf(&none)->count(), 0);
+    QCOMPARE(recordList(&none)->count(), 0);
     f.messages.clear();
-    click(&none, "btnTrova");
+    clickButton(&none, "btnTrova");
     QCOMPARE(f.messages.texts(),
              QStringList{
                  QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")});
@@ -329,14 +300,14 @@ void TestQuoteFind::importIntoLine17TouchesNothingElse()
     QCOMPARE(import.memoryLabel()->text(), QStringLiteral("pre_art_17"));
     import.show();
     import.criterion(QStringLiteral("txtPortata"))->setText(QStringLiteral("PRIMO"));
-    click(&import, "btnCerca");
-    QCOMPARE(linesOf(&import),
+    clickButton(&import, "btnCerca");
+    QCOMPARE(recordLines(&import),
              QStringList{QStringLiteral("Risotto ai funghi porcini                 Portata: Primo "
                                         "piatto              Nazione: Italiana                  "
                                         "kcal:            Prezzo: € 12,5")});
     QCOMPARE(import.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente riepilogo contiene 1 schede."));
-    doubleClick(&import, 0);
+    doubleClickRow(&import, 0);
     QVERIFY(!import.isVisible());
 
     const Record after = f.window.archive()->recordFromScreen();

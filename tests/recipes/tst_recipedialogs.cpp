@@ -75,20 +75,6 @@ QString field(QWidget *w, const QString &name)
     return ArchiveWindow::fieldText(w->findChild<QWidget *>(name));
 }
 
-void doubleClick(QListWidget *list, int row)
-{
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void click(QWidget *w, const char *name)
-{
-    auto *b = w->findChild<QAbstractButton *>(QLatin1String(name));
-    QVERIFY2(b && b->isEnabled(), name);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 // Catches the shell "open" of a file.
 class UrlCatcher : public QObject
 {
@@ -205,7 +191,7 @@ void TestRecipeDialogs::buttonsOpenTheirDialogs()
                 memory = m->text();
             static_cast<QDialog *>(modal)->reject();
         });
-        click(w, button);
+        clickButton(w, button);
         QCOMPARE(opened, QLatin1String(dialog));
         if (QLatin1String(button) == QLatin1String("cmdTrova") ||
             QLatin1String(button) == QLatin1String("cmdWord"))
@@ -229,14 +215,14 @@ void TestRecipeDialogs::findBringsRecipeIntoWindow()
     find.lblMemory->setText(QStringLiteral("ricette"));
     find.show();
     find.criterion(QStringLiteral("txtPortata"))->setText(QStringLiteral("PRIMO"));
-    click(&find, "btnCerca");
+    clickButton(&find, "btnCerca");
     QListWidget *list = find.results()->list();
     QCOMPARE(list->count(), 2);
     QCOMPARE(find.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente riepilogo contiene 2 schede."));
     QCOMPARE(list->item(0)->text(), list->item(1)->text());
     QCOMPARE(list->item(0)->data(RecordListPanel::positionRole).toLongLong(), 1);
-    doubleClick(list, 0);
+    doubleClickRow(list, 0);
     QVERIFY(!find.isVisible());
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Gnocchi"));
     QCOMPARE(field(w, QStringLiteral("txtIngredienti")), QStringLiteral("farina\r\nuova"));
@@ -245,7 +231,7 @@ void TestRecipeDialogs::findBringsRecipeIntoWindow()
     QCOMPARE(w->photo().pixelColor(20, 15).red() > 200, true);
     // The window is on that stored record: Next goes to record 2.
     MessageRecorder messages;
-    click(w, "cmdAvanti");
+    clickButton(w, "cmdAvanti");
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Tiramisù"));
     QCOMPARE(w->archive()->positionLabel()->text(), QStringLiteral("2"));
 }
@@ -259,8 +245,8 @@ void TestRecipeDialogs::findFillsAMenuSlot()
     TfrmTrovaRicette find(menu);
     find.lblMemory->setText(QStringLiteral("menu_04"));
     find.show();
-    click(&find, "btnCerca");
-    doubleClick(find.results()->list(), 0);
+    clickButton(&find, "btnCerca");
+    doubleClickRow(find.results()->list(), 0);
     QCOMPARE(field(menu, QStringLiteral("txtNome04")), QStringLiteral("Risotto"));
     QCOMPARE(field(menu, QStringLiteral("txtDescrizione04")),
              QStringLiteral("Risotto allo zafferano"));
@@ -291,14 +277,14 @@ void TestRecipeDialogs::flaggedRecipes()
     QListWidget *list = flagged.results()->list();
     QCOMPARE(list->count(), 2);
     QVERIFY(list->item(0)->text().startsWith(QStringLiteral("Arancini ")));
-    click(&flagged, "btnStampa");
+    clickButton(&flagged, "btnStampa");
     listprint::setPrinter({});
     QCOMPARE(title, QStringLiteral("Riepilogo ricette segnalate"));
     QCOMPARE(printed.size(), 2);
     // Through the document engine's list report: landscape, the title, every line in order.
     {
         ReportRecorder reports;
-        click(&flagged, "btnStampa");
+        clickButton(&flagged, "btnStampa");
         QCOMPARE(reports.outputs.size(), 1);
         QCOMPARE(reports.outputs[0].orientation, QPageLayout::Landscape);
         const QStringList lines = reports.outputs[0].lines();
@@ -306,7 +292,7 @@ void TestRecipeDialogs::flaggedRecipes()
         QCOMPARE(lines.value(1), list->item(0)->text());
         QCOMPARE(lines.value(2), list->item(1)->text());
     }
-    doubleClick(list, 1);
+    doubleClickRow(list, 1);
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Zabaione"));
     QVERIFY(w->findChild<QCheckBox *>(QStringLiteral("chkSegnalata"))->isChecked());
     QCOMPARE(w->archive()->positionLabel()->text(), QStringLiteral("1"));
@@ -320,7 +306,7 @@ QByteArray exportedBytes()
     messages.answerNext(MessageAnswer::No);
     TfrmExpRicette d;
     d.show();
-    click(&d, "cmdEsporta");
+    clickButton(&d, "cmdEsporta");
     QFile f(d.filePath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -450,7 +436,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
         d.show();
         QCOMPARE(d.lblMemory->text(), QStringLiteral("con"));
         QVERIFY(d.optUno->isChecked());
-        click(&d, "btnStampa");
+        clickButton(&d, "btnStampa");
         QVERIFY(!d.isVisible());
     }
     QCOMPARE(printer.printed, 1);
@@ -463,7 +449,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
         d.show();
         QTest::mouseClick(d.optDue, Qt::LeftButton);
         QCOMPARE(d.lblMemory->text(), QStringLiteral("senza"));
-        click(&d, "btnStampa");
+        clickButton(&d, "btnStampa");
     }
     QCOMPARE(printer.printed, 2);
     QVERIFY(!printer.hadPhoto);
@@ -471,7 +457,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
     {
         TfrmStampaRicette d(w);
         d.show();
-        click(&d, "btnAnnulla");
+        clickButton(&d, "btnAnnulla");
     }
     QCOMPARE(printer.printed, 2);
 }
@@ -493,7 +479,7 @@ void TestRecipeDialogs::rtfFromScreen()
         TfrmCreaRTF d(w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
-        click(&d, "btnStampa");
+        clickButton(&d, "btnStampa");
         QVERIFY(!d.isVisible());
     }
     QCOMPARE(messages.texts(), QStringList({TfrmCreaRTF::question, TfrmCreaRTF::doneQuestion}));
@@ -513,7 +499,7 @@ void TestRecipeDialogs::rtfFromScreen()
         TfrmCreaRTF d(w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
-        click(&d, "btnStampa");
+        clickButton(&d, "btnStampa");
         QVERIFY(!d.isVisible());
     }
     QVERIFY(!QFile::exists(path));
@@ -524,7 +510,7 @@ void TestRecipeDialogs::rtfFromScreen()
         TfrmCreaRTF d(w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
-        click(&d, "btnStampa");
+        clickButton(&d, "btnStampa");
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(messages.texts(), QStringList({TfrmCreaRTF::question, TfrmCreaRTF::failureMessage}));

@@ -2,13 +2,16 @@
 
 #include "shell/ProgramFolder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPointer>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 
 using namespace brisvola;
@@ -104,4 +107,38 @@ void onNextModal(std::function<void(QWidget *)> action)
             guard->close();
     });
     timer->start();
+}
+
+QListWidget *recordList(QWidget *dialog)
+{
+    return dialog->findChild<QListWidget *>(QStringLiteral("lstRecords"));
+}
+
+QStringList recordLines(QWidget *dialog)
+{
+    QStringList out;
+    QListWidget *list = recordList(dialog);
+    for (int i = 0; list && i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+void doubleClickRow(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void doubleClickRow(QWidget *dialog, int row)
+{
+    doubleClickRow(recordList(dialog), row);
+}
+
+void clickButton(QWidget *window, const char *name)
+{
+    auto *b = window->findChild<QAbstractButton *>(QLatin1String(name));
+    QVERIFY2(b && b->isEnabled(), name);
+    QTest::mouseClick(b, Qt::LeftButton);
 }

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 
 #include <deque>
+
+class QListWidget;
+class QWidget;
 #include <functional>
 
 // Records every message instead of showing it, answering from a script (OK by default; Yes for
@@ -74,3 +77,13 @@ private:
 // it is on screen and active. A dialog the action leaves open (a failed check) is closed, so that
 // the test goes on.
 void onNextModal(std::function<void(QWidget *)> action);
+
+// The result list of a find, flagged-list or import dialog ("lstRecords") and its lines.
+QListWidget *recordList(QWidget *dialog);
+QStringList recordLines(QWidget *dialog);
+// Double-clicks a line as a user does (a click first, then the double click), in a list or in a
+// dialog's result list.
+void doubleClickRow(QListWidget *list, int row);
+void doubleClickRow(QWidget *dialog, int row);
+// Clicks a window's named button, which must be there and enabled.
+void clickButton(QWidget *window, const char *name);
