@@ -235,29 +235,27 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
         });
         return action;
     };
-    const auto icon = [this](QStyle::StandardPixmap pixmap) {
-        return style()->standardIcon(pixmap);
-    };
+    // The program's own pictures, as in the archive windows.
     add("btnStampa", QStringLiteral("Stampa"), QKeySequence::Print, [this] {
         printFromPreview();
-    })->setIcon(icon(QStyle::SP_DialogSaveButton));
+    })->setIcon(QIcon(QStringLiteral(":/archive/stampa.svg")));
     bar->addSeparator();
     add("btnPrimaPagina", QStringLiteral("Prima pagina"), QKeySequence(Qt::Key_Home), [this] {
         m_view->setCurrentPage(1);
-    })->setIcon(icon(QStyle::SP_MediaSkipBackward));
+    })->setIcon(QIcon(QStringLiteral(":/archive/primo.svg")));
     add("btnPaginaPrecedente", QStringLiteral("Pagina precedente"), QKeySequence(Qt::Key_PageUp),
         [this] { m_view->setCurrentPage(m_view->currentPage() - 1); })
-        ->setIcon(icon(QStyle::SP_MediaSeekBackward));
+        ->setIcon(QIcon(QStringLiteral(":/archive/indietro.svg")));
     m_pageLabel = new QLabel(bar);
     m_pageLabel->setObjectName(QStringLiteral("lblPagina"));
     m_pageLabel->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(m_pageLabel);
     add("btnPaginaSuccessiva", QStringLiteral("Pagina successiva"), QKeySequence(Qt::Key_PageDown),
         [this] { m_view->setCurrentPage(m_view->currentPage() + 1); })
-        ->setIcon(icon(QStyle::SP_MediaSeekForward));
+        ->setIcon(QIcon(QStringLiteral(":/archive/avanti.svg")));
     add("btnUltimaPagina", QStringLiteral("Ultima pagina"), QKeySequence(Qt::Key_End), [this] {
         m_view->setCurrentPage(m_view->pageCount());
-    })->setIcon(icon(QStyle::SP_MediaSkipForward));
+    })->setIcon(QIcon(QStringLiteral(":/archive/ultimo.svg")));
     bar->addSeparator();
     add("btnZoomPiu", QStringLiteral("Zoom +"), QKeySequence::ZoomIn, [this] {
         m_view->zoomIn();
@@ -275,7 +273,7 @@ ReportPreview::ReportPreview(Report &report, QWidget *parent) : QDialog(parent),
     })->setIcon(QIcon::fromTheme(QStringLiteral("view-fullscreen")));
     add("btnChiudi", QStringLiteral("Chiudi"), QKeySequence(Qt::Key_Escape), [this] {
         accept();
-    })->setIcon(icon(QStyle::SP_DialogCloseButton));
+    })->setIcon(QIcon(QStringLiteral(":/archive/esci.svg")));
     // Page arrows show their picture only; the other commands their words.
     for (const char *name :
          {"btnPrimaPagina", "btnPaginaPrecedente", "btnPaginaSuccessiva", "btnUltimaPagina"}) {
