@@ -74,6 +74,19 @@ struct Fixture
         c.targets = {{QStringLiteral("prove"), target()}};
         return c;
     }
+    FlaggedConfig flagged()
+    {
+        return {QStringLiteral("TfrmProveSegnalate"),
+                QStringLiteral(" Riepilogo"),
+                QStringLiteral("Prove segnalate"),
+                QStringLiteral("Riepilogo prove segnalate"),
+                &layout,
+                [this] { return path; },
+                "Flag",
+                line(),
+                true,
+                target()};
+    }
 };
 
 } // namespace
@@ -235,16 +248,7 @@ void TestFindDialogs::doubleClickBringsBackTheLineClicked()
 
     // The flagged list does the same.
     f.received.clear();
-    FlaggedConfig c{QStringLiteral("TfrmProveSegnalate"),
-                    QStringLiteral(" Riepilogo"),
-                    QStringLiteral("Prove segnalate"),
-                    QStringLiteral("Riepilogo prove segnalate"),
-                    &layout,
-                    [&] { return f.path; },
-                    "Flag",
-                    f.line(),
-                    true,
-                    f.target()};
+    FlaggedConfig c = f.flagged();
     FlaggedListDialog flagged(c);
     flagged.show();
     doubleClickRow(&flagged, 0);
@@ -314,16 +318,7 @@ void TestFindDialogs::flaggedListsOnlyFlagged()
     f.add(QStringLiteral("Zuppa"), QStringLiteral("Roma"), true);
     f.add(QStringLiteral("Pasta"), QStringLiteral("Bari"), false);
     f.add(QStringLiteral("Arrosto"), QStringLiteral("Roma"), true);
-    FlaggedConfig c{QStringLiteral("TfrmProveSegnalate"),
-                    QStringLiteral(" Riepilogo"),
-                    QStringLiteral("Prove segnalate"),
-                    QStringLiteral("Riepilogo prove segnalate"),
-                    &layout,
-                    [&] { return f.path; },
-                    "Flag",
-                    f.line(),
-                    true,
-                    f.target()};
+    FlaggedConfig c = f.flagged();
     FlaggedListDialog d(c);
     d.show();
     QCOMPARE(recordLines(&d),
