@@ -27,19 +27,6 @@ using brisvola::MessageKind;
 
 const QString ArchiveWindow::readyHint =
     QStringLiteral("Pronto per archiviare una nuova scheda...");
-const QString ArchiveWindow::emptyArchiveMessage =
-    QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString ArchiveWindow::insertedMessage =
-    QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString ArchiveWindow::updatedMessage =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString ArchiveWindow::duplicateRefusedMessage =
-    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                   "questa è stata inserita in archivio.");
-const QString ArchiveWindow::duplicatedMessage =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
-
 namespace {
 
 struct CommandSpec
@@ -92,21 +79,24 @@ QString effName(const QString &fieldName)
 } // namespace
 
 ArchiveWindow::ArchiveWindow(QWidget *window, const RecordLayout &layout, PathProvider archivePath)
-    : QObject(window), m_window(window), m_layout(&layout), m_path(std::move(archivePath)),
-      m_controls(size_t(layout.fieldCount())), m_shownBytes(layout.recordSize(), '\0')
+    : QObject(window), hooks(m_session.hooks), m_window(window),
+      m_session(layout, ArchiveSession::Config{}, *this), m_controls(size_t(layout.fieldCount()))
 {
-    m_position = window->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    m_session.config().archivePath = std::move(archivePath);
+}
+
+QLabel *ArchiveWindow::positionLabel() const
+{
+    // Looked up when first needed: the window may build its command row after this object.
     if (!m_position) {
-        m_position = new QLabel(window);
-        m_position->setObjectName(QStringLiteral("lblPosizione"));
-        m_position->hide();
+        m_position = m_window->findChild<QLabel *>(QStringLiteral("lblPosizione"));
+        if (!m_position) {
+            m_position = new QLabel(m_window);
+            m_position->setObjectName(QStringLiteral("lblPosizione"));
+            m_position->hide();
+        }
     }
-    m_info = window->findChild<QLabel *>(QStringLiteral("panInfo"));
-    if (m_info)
-        m_info->setText(readyHint);
-    for (const char *f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
-        if (layout.indexOf(QLatin1StringView(f)) >= 0)
-            m_attachmentFields << QString::fromLatin1(f);
+    return m_position;
 }
 
 QWidget *ArchiveWindow::child(const QString &name) const
@@ -118,8 +108,8 @@ QWidget *ArchiveWindow::child(const QString &name) const
 
 void ArchiveWindow::bindFields()
 {
-    for (int i = 0; i < m_layout->fieldCount(); ++i) {
-        const QString f = QString::fromLatin1(m_layout->name(i));
+    for (int i = 0; i < layout().fieldCount(); ++i) {
+        const QString f = QString::fromLatin1(layout().name(i));
         for (const char *prefix : {"txt", "chk", "lbl"}) {
             if (QWidget *w = child(QLatin1String(prefix) + f)) {
                 m_controls[size_t(i)] = w;
@@ -131,17 +121,12 @@ void ArchiveWindow::bindFields()
 
 void ArchiveWindow::bindField(const char *fieldName, QWidget *control)
 {
-    m_controls[size_t(m_layout->field(fieldName))] = control;
+    m_controls[size_t(layout().field(fieldName))] = control;
 }
 
 QWidget *ArchiveWindow::control(const char *fieldName) const
 {
-    return m_controls[size_t(m_layout->field(fieldName))];
-}
-
-void ArchiveWindow::setDefault(const char *fieldName, const QString &text)
-{
-    m_defaults.insert(m_layout->field(fieldName), text);
+    return m_controls[size_t(layout().field(fieldName))];
 }
 
 void ArchiveWindow::addEnterChain(const QStringList &controlNames)
@@ -253,11 +238,15 @@ void ArchiveWindow::setHintClearers(const QList<QWidget *> &widgets)
 
 void ArchiveWindow::setFailureMessage(Command command, MessageKind kind, MessageButtons buttons)
 {
-    m_failures.insert(int(command), Failure{kind, buttons});
+    m_session.config().failures[command] = ArchiveSession::Failure{kind, buttons};
 }
 
 void ArchiveWindow::connectCommands()
 {
+    positionLabel();
+    m_info = m_window->findChild<QLabel *>(QStringLiteral("panInfo"));
+    if (m_info)
+        m_info->setText(readyHint);
     const std::pair<const char *, void (ArchiveWindow::*)()> commands[] = {
         {"cmdNuovo", &ArchiveWindow::newCard}, {"cmdDuplica", &ArchiveWindow::duplicate},
         {"cmdPrimo", &ArchiveWindow::first},   {"cmdIndietro", &ArchiveWindow::previous},
@@ -271,8 +260,7 @@ void ArchiveWindow::connectCommands()
         connect(b, &QAbstractButton::clicked, this, [this] { save(); });
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdFile"));
         b && !m_attachmentsKeyword.isEmpty())
-        connect(b, &QAbstractButton::clicked, this,
-                [this] { TfrmAllegaCartella::openFor(m_window, m_attachmentsKeyword); });
+        connect(b, &QAbstractButton::clicked, this, [this] { openAttachments(); });
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdGuida"));
         b && !m_helpTopic.isEmpty())
         connect(b, &QAbstractButton::clicked, this,
@@ -282,22 +270,7 @@ void ArchiveWindow::connectCommands()
             setHint(w, QString::fromUtf8(c.hint));
 }
 
-// --- state ---------------------------------------------------------------------------------
-
-qint64 ArchiveWindow::position() const
-{
-    return RecordFile::positionFromText(m_position->text());
-}
-
-QString ArchiveWindow::flagText(bool ticked)
-{
-    return ticked ? QStringLiteral("Sì") : QStringLiteral("No");
-}
-
-bool ArchiveWindow::flagFromText(const QString &text)
-{
-    return text == QStringLiteral("Sì");
-}
+// --- the screen of the session ----------------------------------------------------------
 
 QString ArchiveWindow::fieldText(const QWidget *control)
 {
@@ -310,7 +283,7 @@ QString ArchiveWindow::fieldText(const QWidget *control)
     if (auto *c = qobject_cast<const QComboBox *>(control))
         return c->currentText();
     if (auto *c = qobject_cast<const QCheckBox *>(control))
-        return flagText(c->isChecked());
+        return ArchiveSession::flagText(c->isChecked());
     if (auto *l = qobject_cast<const QLabel *>(control))
         return l->text();
     return {};
@@ -332,64 +305,45 @@ void ArchiveWindow::setFieldText(QWidget *control, const QString &text)
             c->setCurrentIndex(c->findText(text)); // -1 (no selection) when not a list value
         }
     } else if (auto *c = qobject_cast<QCheckBox *>(control)) {
-        c->setChecked(flagFromText(text));
+        c->setChecked(ArchiveSession::flagFromText(text));
     } else if (auto *l = qobject_cast<QLabel *>(control)) {
         l->setText(text);
     }
 }
 
-Record ArchiveWindow::recordFromScreen() const
+bool ArchiveWindow::hasControl(int field) const
 {
-    Record record(*m_layout, m_shownBytes);
-    for (int i = 0; i < m_layout->fieldCount(); ++i) {
-        QWidget *w = m_controls[size_t(i)];
-        if (!w)
-            continue;
-        QString value = fieldText(w);
-        if (m_trimOnWrite)
-            value = value.trimmed();
-        record.setText(i, value);
-    }
-    if (hooks.fill)
-        hooks.fill(record);
-    return record;
+    return m_controls[size_t(field)] != nullptr;
 }
 
-void ArchiveWindow::showRecord(const Record &record, qint64 position)
+QString ArchiveWindow::text(int field) const
 {
-    for (int i = 0; i < m_layout->fieldCount(); ++i)
-        if (QWidget *w = m_controls[size_t(i)])
-            setFieldText(w, record.text(i));
-    if (hooks.show)
-        hooks.show(record);
-    m_shownBytes = record.bytes();
-    m_position->setText(QString::number(position));
-    if (hooks.shown)
-        hooks.shown(position);
+    return fieldText(m_controls[size_t(field)]);
 }
 
-bool ArchiveWindow::showPosition(qint64 position, Command command)
+void ArchiveWindow::setText(int field, const QString &text)
 {
-    try {
-        RecordFile file(archivePath(), *m_layout);
-        const Record record = file.read(position);
-        showRecord(record, position);
-        return true;
-    } catch (const ArchiveError &) {
-        failure(command);
-        return false;
-    }
+    setFieldText(m_controls[size_t(field)], text);
 }
 
-void ArchiveWindow::notice(MessageKind kind, const QString &text)
+QString ArchiveWindow::positionText() const
 {
-    brisvola::showMessage(m_window, kind, text, MessageButtons::OkCancel);
+    return positionLabel()->text();
 }
 
-void ArchiveWindow::failure(Command command)
+void ArchiveWindow::setPositionText(const QString &text)
 {
-    const Failure f = m_failures.value(int(command));
-    brisvola::showMessage(m_window, f.kind, brisvola::archiveAccessMessage, f.buttons);
+    positionLabel()->setText(text);
+}
+
+void ArchiveWindow::message(MessageKind kind, const QString &text, MessageButtons buttons)
+{
+    brisvola::showMessage(m_window, kind, text, buttons);
+}
+
+void ArchiveWindow::focus(const QString &control)
+{
+    focusControl(child(control));
 }
 
 void ArchiveWindow::focusControl(QWidget *control)
@@ -400,45 +354,6 @@ void ArchiveWindow::focusControl(QWidget *control)
 
 // --- commands ------------------------------------------------------------------------------
 
-void ArchiveWindow::newCard()
-{
-    for (int i = 0; i < m_layout->fieldCount(); ++i)
-        if (QWidget *w = m_controls[size_t(i)])
-            setFieldText(w, qobject_cast<QCheckBox *>(w) ? flagText(false) : m_defaults.value(i));
-    m_shownBytes.fill('\0');
-    try {
-        if (hooks.clear)
-            hooks.clear();
-    } catch (const ArchiveError &) {
-        // Ignored unless the window shows its New failures (the quote numbering reads an archive).
-        if (m_failures.contains(int(Command::New)))
-            failure(Command::New);
-    }
-    m_position->clear();
-    focusControl(child(m_firstField));
-}
-
-void ArchiveWindow::duplicate()
-{
-    if (m_position->text().trimmed().isEmpty()) {
-        notice(MessageKind::Warning, duplicateRefusedMessage);
-        return;
-    }
-    Record kept(*m_layout, m_shownBytes);
-    for (const QString &f : m_attachmentFields) {
-        const int i = m_layout->field(f.toLatin1().constData());
-        kept.setText(i, QString());
-        if (QWidget *w = m_controls[size_t(i)])
-            setFieldText(w, QString());
-    }
-    m_shownBytes = kept.bytes();
-    m_position->clear();
-    if (hooks.duplicate)
-        hooks.duplicate();
-    focusControl(child(m_firstField));
-    notice(MessageKind::Information, duplicatedMessage);
-}
-
 bool ArchiveWindow::save()
 {
     if (!m_focusParking.isEmpty()) {
@@ -448,112 +363,17 @@ bool ArchiveWindow::save()
         if (was && was->hasFocus() && was != child(m_focusParking))
             was->clearFocus();
     }
-    qint64 p = 0;
-    bool appended = false;
-    Record record(*m_layout);
-    try {
-        if (hooks.beforeSave)
-            hooks.beforeSave();
-        for (const RequiredField &r : m_required) {
-            QWidget *w = child(r.control);
-            if (w && fieldText(w).trimmed().isEmpty()) {
-                notice(MessageKind::Warning, r.message);
-                focusControl(w);
-                return false;
-            }
-        }
-        if (hooks.check && !hooks.check())
-            return false;
-        record = recordFromScreen();
-        RecordFile file(archivePath(), *m_layout);
-        p = position();
-        if (p > 0) {
-            file.write(p, record);
-        } else {
-            p = file.append(record);
-            appended = true;
-        }
-    } catch (const ArchiveError &) {
-        failure(Command::Save);
-        return false;
-    }
-    m_shownBytes = record.bytes();
-    m_position->setText(QString::number(p));
-    if (hooks.stored)
-        hooks.stored(p);
-    notice(MessageKind::Information, appended ? insertedMessage : updatedMessage);
-    return true;
-}
-
-void ArchiveWindow::first()
-{
-    try {
-        RecordFile file(archivePath(), *m_layout);
-        if (file.count() == 0) {
-            notice(MessageKind::Information, emptyArchiveMessage);
-            return;
-        }
-        showRecord(file.read(1), 1);
-    } catch (const ArchiveError &) {
-        failure(Command::First);
-    }
-}
-
-void ArchiveWindow::last()
-{
-    try {
-        RecordFile file(archivePath(), *m_layout);
-        const qint64 n = file.count();
-        if (n == 0) {
-            notice(MessageKind::Information, emptyArchiveMessage);
-            return;
-        }
-        showRecord(file.read(n), n);
-    } catch (const ArchiveError &) {
-        failure(Command::Last);
-    }
-}
-
-void ArchiveWindow::next()
-{
-    try {
-        RecordFile file(archivePath(), *m_layout);
-        const qint64 p = position();
-        const qint64 n = file.count();
-        if (n == 0) {
-            m_position->clear();
-            notice(MessageKind::Information, emptyArchiveMessage);
-            return;
-        }
-        if (p < n)
-            showRecord(file.read(p + 1), p + 1);
-    } catch (const ArchiveError &) {
-        failure(Command::Next);
-    }
-}
-
-void ArchiveWindow::previous()
-{
-    if (m_position->text() == QLatin1String("1"))
-        return;
-    try {
-        RecordFile file(archivePath(), *m_layout);
-        const qint64 p = position();
-        const qint64 n = file.count();
-        if (n == 0) {
-            notice(MessageKind::Information, emptyArchiveMessage);
-            return;
-        }
-        const qint64 target = p == 0 ? 1 : p - 1;
-        showRecord(file.read(target), target);
-    } catch (const ArchiveError &) {
-        failure(Command::Previous);
-    }
+    return m_session.save();
 }
 
 void ArchiveWindow::exit()
 {
     m_window->close();
+}
+
+void ArchiveWindow::openAttachments()
+{
+    TfrmAllegaCartella::openFor(m_window, m_attachmentsKeyword);
 }
 
 // --- events --------------------------------------------------------------------------------

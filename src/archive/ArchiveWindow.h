@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveSession.h"
 #include "archive/RecordLayout.h"
 #include "shell/Messages.h"
 
@@ -18,49 +19,32 @@ class QLabel;
 class QWidget;
 class RecordFile;
 
-// The behaviour every archive window shares (recipes, menus, quotes, reservations, customers),
-// written once and configured by the app's tables. An ArchiveWindow is a helper object owned by
-// the app's window; it finds the controls by object name, so the window only has to build its
-// widgets with the documented names and then describe itself:
+// The binding of an archive session (ArchiveSession: navigation, New, Duplicate, Save and their
+// messages) to an app's widgets. An ArchiveWindow is a helper object owned by the app's window; the
+// form builder (FormBuilder) creates the controls from the record layout and binds them here, or
+// bindFields() finds them by object name. The window then describes itself:
 //
-//     auto *archive = new ArchiveWindow(this, recipeLayout(),
-//                                       [] { return brisvola::programFile("Ricettario.pro"); });
-//     archive->bindFields();                       // txt<Field>, chk<Field>, lbl<Field> children
-//     archive->setDefault("Prezzo", "0,00");
-//     archive->setRequired({{"txtNome", "Attenzione: ..."}, {"txtPortata", "Attenzione: ..."}});
-//     archive->setFirstField("txtNome");
-//     archive->addEnterChain({"txtNome", "txtPortata"});
+//     auto *archive = new ArchiveWindow(this, recipeLayout(), [] { return recipes::archivePath();
+//     }); FormBuilder form(panel, archive);              // txt<Field>, chk<Field>, lbl<Field>
+//     archive->config().defaults = {{"Prezzo", "0,00"}};
+//     archive->config().checks = {ArchiveSession::required("Nome", "txtNome", "Attenzione: ...")};
+//     archive->config().firstControl = "txtNome";
+//     archive->config().attachmentFields = {"File01", ..., "Desc03"};
 //     archive->setHighlight(ArchiveWindow::Highlight::Restyle);   // or EffRectangle
 //     archive->setHint("impPortata", "Importa una portata.");
-//     archive->setHintClearers({this, panel});
 //     archive->hooks.clear = [this] { showPlaceholderPhoto(); };
-//     archive->connectCommands();                  // cmdNuovo, cmdDuplica, cmdSalva, cmdPrimo...
+//     archive->connectCommands();                    // cmdNuovo, cmdDuplica, cmdSalva, cmdPrimo...
 //
-// Field binding (bindFields): for each field F of the layout, the first child named "txt" + F
-// (QLineEdit, QPlainTextEdit, QTextEdit, QComboBox), "chk" + F (QCheckBox: "Sì" when ticked,
-// "No" when not) or "lbl" + F (hidden QLabel, the attachment slots) is bound to it. Fields
-// without a control are kept as read (bytes written back unchanged on an overwrite) and empty on
-// a new card. bindField() binds one field to any control explicitly.
+// Field binding: a QLineEdit, QPlainTextEdit, QTextEdit, QComboBox, QCheckBox ("Sì" when ticked,
+// "No" when not) or hidden QLabel (the attachment slots) edits one field. Fields without a control
+// are kept as read (bytes written back unchanged on an overwrite) and empty on a new card.
 //
 // Commands (connectCommands connects each button found by name; they are also public slots):
-//   New       cmdNuovo     empty the fields, put defaults, run hooks.clear, empty lblPosizione,
-//                          focus the first field; an ArchiveError from hooks.clear is ignored
-//                          unless setFailureMessage(Command::New, ...) asks for the message.
-//   Duplicate cmdDuplica   on a never-saved card: warning; otherwise empty the attachment slots
-//                          and lblPosizione, run hooks.duplicate, focus the first field, notice.
-//   Save      cmdSalva     park the focus (setFocusParking), hooks.beforeSave, required fields
-//                          in order, hooks.check, then overwrite or append; lblPosizione set;
-//                          hooks.stored(position); the saved notice. An ArchiveError thrown by
-//                          a hook counts as an archive failure of the save.
-//   A find dialog fills the window with showPosition(p) (or showRecord(record, p)).
-//   First, Previous, Next, Last  cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo: the navigation
-//                          rules of every archive window (empty archive notice, no-op at ends).
-//   Exit      cmdEsci      closes the window.
-//   Attach    cmdFile      TfrmAllegaCartella with the keyword of setAttachments.
-//   Help      cmdGuida     the help window with the topic of setHelpTopic.
-// Archive failures show brisvola::archiveAccessMessage with the kind and buttons configured per
-// command (setFailureMessage; an error with OK and Cancel unless told otherwise). The screen keeps
-// its values after a failure.
+//   cmdNuovo, cmdDuplica, cmdSalva, cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo: the session's
+//   steps (Save first parks the focus, see setFocusParking); cmdEsci closes the window; cmdFile
+//   opens the attachments dialog with the keyword of setAttachments and puts back what it returns;
+//   cmdGuida opens the help window with the topic of setHelpTopic.
+// A find dialog fills the window with showPosition(p) (or showRecord(record, p)).
 //
 // Information bar: panInfo reads "Pronto per archiviare una nuova scheda..." until the mouse
 // moves; the mouse over a control with a hint writes the hint, over a hint clearer (the window
@@ -70,22 +54,12 @@ class RecordFile;
 // with a sky-blue border otherwise; setUnfocusedBackground changes the latter per field) and
 // EffRectangle (a yellow rectangle named "eff" + the field name without "txt" behind the field,
 // shown while it has the focus). Exactly one field is yellow at a time.
-class ArchiveWindow : public QObject
+class ArchiveWindow : public QObject, private ArchiveSession::Screen
 {
     Q_OBJECT
 public:
     using PathProvider = std::function<QString()>;
-
-    enum class Command
-    {
-        New,
-        Duplicate,
-        Save,
-        First,
-        Previous,
-        Next,
-        Last
-    };
+    using Command = ArchiveSession::Command;
 
     enum class Highlight
     {
@@ -94,44 +68,19 @@ public:
         EffRectangle
     };
 
-    struct RequiredField
-    {
-        QString control; // object name of the field's control
-        QString message; // the warning shown when it is empty after trimming
-    };
-
-    // What an app keeps beside the record or checks on its own. Every hook is optional.
-    struct Hooks
-    {
-        std::function<void()> clear;                 // New: after the fields are emptied
-        std::function<void()> duplicate;             // Duplicate: after the slots are emptied
-        std::function<void()> beforeSave;            // Save: before the checks (totals...)
-        std::function<bool()> check;                 // Save: after the required fields;
-                                                     // false stops (it shows its message)
-        std::function<void(Record &)> fill;          // Save: after the bound fields
-        std::function<void(const Record &)> show;    // showing: after the bound fields
-        std::function<void(qint64 position)> shown;  // showing: after lblPosizione is set
-        std::function<void(qint64 position)> stored; // Save: after lblPosizione is set,
-                                                     // before the notice (the photo)
-    };
-
     ArchiveWindow(QWidget *window, const RecordLayout &layout, PathProvider archivePath);
 
     QWidget *window() const { return m_window; }
-    const RecordLayout &layout() const { return *m_layout; }
-    QString archivePath() const { return m_path(); }
+    const RecordLayout &layout() const { return m_session.layout(); }
+    QString archivePath() const { return m_session.archivePath(); }
+    ArchiveSession &session() { return m_session; }
+    ArchiveSession::Config &config() { return m_session.config(); }
 
     // --- configuration -------------------------------------------------------------------
+    // Binds every child named "txt", "chk" or "lbl" + a field's name to that field.
     void bindFields();
     void bindField(const char *fieldName, QWidget *control);
     QWidget *control(const char *fieldName) const;
-    // A text put by New into a field (the price's "0,00").
-    void setDefault(const char *fieldName, const QString &text);
-    // Texts are trimmed before they are stored (true by default; the recipe window stores them as
-    // typed).
-    void setTrimOnWrite(bool trim) { m_trimOnWrite = trim; }
-    void setRequired(const QList<RequiredField> &fields) { m_required = fields; }
-    void setFirstField(const QString &controlName) { m_firstField = controlName; }
     // Enter in the first control of each consecutive pair moves the focus to the second; only
     // single-line controls take part (memos keep Enter as a new line).
     void addEnterChain(const QStringList &controlNames);
@@ -147,14 +96,11 @@ public:
     void setHint(const QString &controlName, const QString &hint);
     void setHint(QWidget *control, const QString &hint);
     void setHintClearers(const QList<QWidget *> &widgets);
-    // The attachment fields that Duplicate empties (File01..03, Desc01..03 when the layout has
-    // them).
-    void setAttachmentFields(const QStringList &fieldNames) { m_attachmentFields = fieldNames; }
-    // How an archive failure of a command is shown. New ignores failures of its hooks unless a
-    // message is set for it here.
+    // How an archive failure of a command is shown (an error with OK and Cancel unless told).
     void setFailureMessage(Command command, brisvola::MessageKind kind,
                            brisvola::MessageButtons buttons = brisvola::MessageButtons::OkCancel);
-    // cmdFile opens the attachments dialog with this keyword ("ricette", "fornitori").
+    // cmdFile opens the attachments dialog with this keyword ("ricette", "fornitori") over the
+    // session's attachment fields.
     void setAttachments(const QString &keyword) { m_attachmentsKeyword = keyword; }
     // cmdGuida opens the help window with this topic ("App Archivio ricette").
     void setHelpTopic(const QString &title) { m_helpTopic = title; }
@@ -163,56 +109,55 @@ public:
     // their usual hints where none was set. Call once, after the configuration.
     void connectCommands();
 
-    Hooks hooks;
+    ArchiveSession::Hooks &hooks;
 
     // --- state ---------------------------------------------------------------------------
     // The position on screen: 0 for a new card (empty lblPosizione).
-    qint64 position() const;
-    QLabel *positionLabel() const { return m_position; }
+    qint64 position() const { return m_session.position(); }
+    QLabel *positionLabel() const;
     QLabel *infoBar() const { return m_info; }
 
     // The record as the controls hold it now (with the bytes of fields without a control kept).
-    Record recordFromScreen() const;
-    // Puts a record on screen as record p: fields, hooks.show, lblPosizione, hooks.shown.
-    void showRecord(const Record &record, qint64 position);
+    Record recordFromScreen() const { return m_session.record(); }
+    // Puts a record on screen as record p.
+    void showRecord(const Record &record, qint64 position) { m_session.show(record, position); }
     // Reads record p and shows it; false (after the archive message) on failure.
-    bool showPosition(qint64 position, Command command = Command::First);
+    bool showPosition(qint64 position, Command command = Command::First)
+    {
+        return m_session.showPosition(position, command);
+    }
 
-    static QString flagText(bool ticked);
-    static bool flagFromText(const QString &text);
     static QString fieldText(const QWidget *control);
     static void setFieldText(QWidget *control, const QString &text);
 
     static const QString readyHint;
-    static const QString emptyArchiveMessage;
-    static const QString insertedMessage;
-    static const QString updatedMessage;
-    static const QString duplicateRefusedMessage;
-    static const QString duplicatedMessage;
 
 public slots:
-    void newCard();
-    void duplicate();
+    void newCard() { m_session.newCard(); }
+    void duplicate() { m_session.duplicate(); }
     bool save();
-    void first();
-    void previous();
-    void next();
-    void last();
+    void first() { m_session.first(); }
+    void previous() { m_session.previous(); }
+    void next() { m_session.next(); }
+    void last() { m_session.last(); }
     void exit();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Failure
-    {
-        brisvola::MessageKind kind = brisvola::MessageKind::Error;
-        brisvola::MessageButtons buttons = brisvola::MessageButtons::OkCancel;
-    };
+    // ArchiveSession::Screen
+    bool hasControl(int field) const override;
+    QString text(int field) const override;
+    void setText(int field, const QString &text) override;
+    QString positionText() const override;
+    void setPositionText(const QString &text) override;
+    void message(brisvola::MessageKind kind, const QString &text,
+                 brisvola::MessageButtons buttons) override;
+    void focus(const QString &control) override;
 
     QWidget *child(const QString &name) const;
-    void notice(brisvola::MessageKind kind, const QString &text);
-    void failure(Command command);
+    void openAttachments();
     void focusControl(QWidget *control);
     void applyHighlight(QWidget *field, bool focused);
     void highlight(QWidget *control);
@@ -220,13 +165,8 @@ private:
     bool singleLine(const QWidget *w) const;
 
     QWidget *m_window;
-    const RecordLayout *m_layout;
-    PathProvider m_path;
+    ArchiveSession m_session;
     std::vector<QPointer<QWidget>> m_controls; // per field, may be null
-    QHash<int, QString> m_defaults;
-    bool m_trimOnWrite = true;
-    QList<RequiredField> m_required;
-    QString m_firstField;
     QHash<QWidget *, QWidget *> m_enterNext;
     QString m_focusParking;
     Highlight m_highlight = Highlight::None;
@@ -238,9 +178,6 @@ private:
     QHash<QWidget *, QWidget *> m_eff; // field -> its rectangle
     QHash<QWidget *, QString> m_hints;
     QList<QPointer<QWidget>> m_clearers;
-    QStringList m_attachmentFields;
-    QHash<int, Failure> m_failures;
-    QLabel *m_position = nullptr;
-    QLabel *m_info = nullptr;
-    QByteArray m_shownBytes; // the record last read or written, for fields without a control
+    mutable QLabel *m_position = nullptr;
+    QLabel *m_info = nullptr; // panInfo, found by connectCommands
 };

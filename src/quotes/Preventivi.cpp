@@ -3,6 +3,7 @@
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveForm.h"
 #include "archive/ArchiveWindow.h"
+#include "archive/FormBuilder.h"
 #include "archive/RecordFile.h"
 #include "quotes/DatiVeicolo.h"
 #include "quotes/Logo.h"
@@ -38,6 +39,17 @@ namespace {
 const QString helpTitle = QStringLiteral("App Emissione preventivi");
 const QString pageLetters = QStringLiteral("ABCDEF");
 
+// One quote line: quantity, course, description, price, discount, amount, exemption.
+const FormBuilder::Row lineRow = {
+    {"Quant", FormBuilder::Kind::Edit, 56, Qt::AlignRight},
+    {"Codice", FormBuilder::Kind::Edit, 150},
+    {"Desc"},
+    {"Prezzo", FormBuilder::Kind::Edit, 84, Qt::AlignRight},
+    {"PercSconto", FormBuilder::Kind::Edit, 52, Qt::AlignRight},
+    {"Importo", FormBuilder::Kind::Display, 0, Qt::AlignRight | Qt::AlignVCenter},
+    {"Es", FormBuilder::Kind::Check},
+};
+
 QString nn(int line)
 {
     return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
@@ -51,12 +63,12 @@ const char *const issuerBlock[] = {"txtDitta",        "txtViaDitta",  "txtCapDit
 // What New leaves on screen: the issuer block, the terms, the bank, the IBAN, the VAT rate.
 QStringList keptByNew()
 {
-    QStringList names;
+    QStringList fields;
     for (const char *n : issuerBlock)
-        names << QLatin1StringView(n);
-    names << QStringLiteral("txtPagamento") << QStringLiteral("txtBanca")
-          << QStringLiteral("txtIban") << QStringLiteral("txtPercIva");
-    return names;
+        fields << QLatin1StringView(n).mid(3);
+    fields << QStringLiteral("Pagamento") << QStringLiteral("Banca") << QStringLiteral("Iban")
+           << QStringLiteral("PercIva");
+    return fields;
 }
 
 void makeUpperCase(QLineEdit *e)
@@ -118,6 +130,9 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
                        "QLineEdit:disabled { background: #eef1f5; }"));
     m_hintClearers << this << panel;
 
+    m_archive = new ArchiveWindow(this, quotes::quoteLayout(), [this] { return lblFile->text(); });
+    m_form = std::make_unique<FormBuilder>(panel, m_archive);
+
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -140,25 +155,20 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
     showPage(1);
 }
 
+TfrmPreventivi::~TfrmPreventivi() = default;
+
 // --- building ------------------------------------------------------------------------------
 
-QLineEdit *TfrmPreventivi::edit(QWidget *parent, const QString &name, int maxLength)
+QLineEdit *TfrmPreventivi::edit(QWidget *parent, const QString &field)
 {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setMaxLength(maxLength);
-    return e;
+    m_form->setParent(parent);
+    return m_form->edit(field);
 }
 
-QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &name)
+QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &field)
 {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(quotes::provinceCodes());
-    c->lineEdit()->setMaxLength(2);
-    c->setCurrentIndex(-1);
+    m_form->setParent(parent);
+    QComboBox *c = m_form->list(field, quotes::provinceCodes());
     c->setFixedWidth(54);
     c->setMaxVisibleItems(16);
     c->installEventFilter(this);
@@ -179,14 +189,19 @@ QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
     return b;
 }
 
-QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &name, int width)
+QLabel *TfrmPreventivi::amountBox(QWidget *parent, const QString &field, int width)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
+    m_form->setParent(parent);
+    QLabel *l = m_form->display(field);
+    styleAmount(l, width);
+    return l;
+}
+
+void TfrmPreventivi::styleAmount(QLabel *l, int width)
+{
     l->setProperty("amount", true);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFixedSize(width, 21);
-    return l;
 }
 
 QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
@@ -223,6 +238,7 @@ QGridLayout *TfrmPreventivi::buildPartyBlock(QFrame *block, const QString &party
     // The issuer and the customer blocks share their first six rows: name, street, CAP, town
     // and province, VAT number and tax code, each field named after its party.
     const auto name = [&party](const char *prefix) { return QLatin1String(prefix) + party; };
+    const auto field = [&party](const char *base) { return QLatin1String(base) + party; };
     block->setObjectName(name("pan"));
     block->setProperty("block", true);
     auto *grid = new QGridLayout(block);
@@ -232,7 +248,7 @@ QGridLayout *TfrmPreventivi::buildPartyBlock(QFrame *block, const QString &party
 
     auto *nameRow = new QHBoxLayout;
     nameRow->setSpacing(4);
-    nameRow->addWidget(edit(block, name("txt"), 50));
+    nameRow->addWidget(edit(block, field("")));
     for (QWidget *button : nameButtons)
         nameRow->addWidget(button);
     auto *title = caption(block, heading);
@@ -240,31 +256,31 @@ QGridLayout *TfrmPreventivi::buildPartyBlock(QFrame *block, const QString &party
     grid->addWidget(title, 0, 0);
     grid->addLayout(nameRow, 0, 1);
     grid->addWidget(caption(block, QStringLiteral("Via e numero civico:")), 1, 0);
-    grid->addWidget(edit(block, name("txtVia"), 50), 1, 1);
+    grid->addWidget(edit(block, field("Via")), 1, 1);
 
-    QLineEdit *cap = edit(block, name("txtCap"), 12);
+    QLineEdit *cap = edit(block, field("Cap"));
     cap->setFixedWidth(80);
     grid->addWidget(caption(block, QStringLiteral("CAP:")), 2, 0);
     grid->addWidget(cap, 2, 1, Qt::AlignLeft);
     auto *place = new QHBoxLayout;
     place->setSpacing(4);
-    place->addWidget(edit(block, name("txtCitta"), 50), 1);
+    place->addWidget(edit(block, field("Citta")), 1);
     place->addWidget(caption(block, QStringLiteral("Prov.")));
-    *province = provinceBox(block, name("txtProv"));
+    *province = provinceBox(block, field("Prov"));
     place->addWidget(*province);
     grid->addWidget(caption(block, QStringLiteral("Città:")), 3, 0);
     grid->addLayout(place, 3, 1);
 
-    const auto checked = [&](int row, const QString &label, const char *field, const char *check) {
+    const auto checked = [&](int row, const QString &label, const char *base, const char *check) {
         auto *line = new QHBoxLayout;
         line->setSpacing(4);
-        line->addWidget(edit(block, name(field), 30));
+        line->addWidget(edit(block, field(base)));
         line->addWidget(pictureButton(block, name(check), QStringLiteral(":/quotes/check.svg")));
         grid->addWidget(caption(block, label), row, 0);
         grid->addLayout(line, row, 1);
     };
-    checked(4, QStringLiteral("Partita IVA:"), "txtIva", "btnIva");
-    checked(5, QStringLiteral("Codice fiscale:"), "txtCodFisc", "btnCodFisc");
+    checked(4, QStringLiteral("Partita IVA:"), "Iva", "btnIva");
+    checked(5, QStringLiteral("Codice fiscale:"), "CodFisc", "btnCodFisc");
     m_hintClearers << block;
     return grid;
 }
@@ -279,9 +295,9 @@ QWidget *TfrmPreventivi::buildIssuerBlock(QWidget *parent)
                        QStringLiteral(":/quotes/delete.svg"))},
         &m_provDitta);
     grid->addWidget(caption(block, QStringLiteral("Campo libero 1:")), 6, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero01"), 50), 6, 1);
+    grid->addWidget(edit(block, QStringLiteral("Libero01")), 6, 1);
     grid->addWidget(caption(block, QStringLiteral("Campo libero 2:")), 7, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtLibero02"), 50), 7, 1);
+    grid->addWidget(edit(block, QStringLiteral("Libero02")), 7, 1);
     return block;
 }
 
@@ -294,7 +310,7 @@ QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
                                        QStringLiteral(":/quotes/arrow_green.svg"))},
                         &m_provCliente);
     grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 6, 0);
-    grid->addWidget(edit(block, QStringLiteral("txtRiferimenti"), 50), 6, 1);
+    grid->addWidget(edit(block, QStringLiteral("Riferimenti")), 6, 1);
     auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
     more->setObjectName(QStringLiteral("cmdDatiComputer"));
     more->setFocusPolicy(Qt::NoFocus);
@@ -325,7 +341,7 @@ QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
     heading->setFont(big);
     numberRow->addWidget(lens);
     numberRow->addWidget(heading);
-    QLineEdit *number = edit(block, QStringLiteral("txtNumFatt"), 30);
+    QLineEdit *number = edit(block, QStringLiteral("NumFatt"));
     QFont bold = number->font();
     bold.setBold(true);
     number->setFont(bold);
@@ -334,7 +350,7 @@ QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
 
     auto *dateRow = new QHBoxLayout;
     dateRow->setSpacing(4);
-    QLineEdit *date = edit(block, QStringLiteral("txtData"), 20);
+    QLineEdit *date = edit(block, QStringLiteral("Data"));
     date->setFixedWidth(96);
     dateRow->addWidget(date);
     dateRow->addWidget(pictureButton(block, QStringLiteral("impOggi"),
@@ -344,11 +360,11 @@ QWidget *TfrmPreventivi::buildHeadingBlock(QWidget *parent)
     grid->addLayout(dateRow, 1, 1);
     // Terms, bank and IBAN take the block's whole width, their captions above them.
     int row = 2;
-    for (const auto &[text, name] :
-         {std::pair{"Pagamento:", "txtPagamento"}, std::pair{"Banca d'appoggio:", "txtBanca"},
-          std::pair{"IBAN:", "txtIban"}}) {
+    for (const auto &[text, field] :
+         {std::pair{"Pagamento:", "Pagamento"}, std::pair{"Banca d'appoggio:", "Banca"},
+          std::pair{"IBAN:", "Iban"}}) {
         grid->addWidget(caption(block, QString::fromUtf8(text)), row++, 0, 1, 2);
-        grid->addWidget(edit(block, QLatin1StringView(name), 50), row++, 0, 1, 2);
+        grid->addWidget(edit(block, QLatin1StringView(field)), row++, 0, 1, 2);
     }
     grid->setVerticalSpacing(3);
     grid->setRowStretch(row, 1);
@@ -431,32 +447,20 @@ QWidget *TfrmPreventivi::buildPages(QWidget *parent)
             number->setObjectName(QStringLiteral("lblNum") + n);
             number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             number->setFixedWidth(24);
-            lc.quant = edit(frame, QStringLiteral("txtQuant") + n, 6);
-            lc.quant->setFixedWidth(56);
-            lc.quant->setAlignment(Qt::AlignRight);
-            lc.codice = edit(frame, QStringLiteral("txtCodice") + n, 20);
-            lc.codice->setFixedWidth(150);
-            lc.desc = edit(frame, QStringLiteral("txtDesc") + n, 55);
-            lc.prezzo = edit(frame, QStringLiteral("txtPrezzo") + n, 10);
-            lc.prezzo->setFixedWidth(84);
-            lc.prezzo->setAlignment(Qt::AlignRight);
-            lc.sconto = edit(frame, QStringLiteral("txtPercSconto") + n, 6);
-            lc.sconto->setFixedWidth(52);
-            lc.sconto->setAlignment(Qt::AlignRight);
-            lc.importo = amountBox(frame, QStringLiteral("txtImporto") + n, 96);
-            lc.esente = new QCheckBox(frame);
-            lc.esente->setObjectName(QStringLiteral("chkEs") + n);
-            auto *import = pictureButton(frame, QStringLiteral("impMag") + n,
-                                         QStringLiteral(":/quotes/arrow_green.svg"));
             const int row = k + 1;
             grid->addWidget(number, row, 0);
-            grid->addWidget(lc.quant, row, 1);
-            grid->addWidget(lc.codice, row, 2);
-            grid->addWidget(lc.desc, row, 3);
-            grid->addWidget(lc.prezzo, row, 4);
-            grid->addWidget(lc.sconto, row, 5);
-            grid->addWidget(lc.importo, row, 6);
-            grid->addWidget(lc.esente, row, 7, Qt::AlignCenter);
+            m_form->setParent(frame);
+            const std::vector<QWidget *> cells = m_form->row(lineRow, line, grid, row, 1);
+            lc.quant = static_cast<QLineEdit *>(cells[0]);
+            lc.codice = static_cast<QLineEdit *>(cells[1]);
+            lc.desc = static_cast<QLineEdit *>(cells[2]);
+            lc.prezzo = static_cast<QLineEdit *>(cells[3]);
+            lc.sconto = static_cast<QLineEdit *>(cells[4]);
+            lc.importo = static_cast<QLabel *>(cells[5]);
+            styleAmount(lc.importo, 96);
+            lc.esente = static_cast<QCheckBox *>(cells[6]);
+            auto *import = pictureButton(frame, QStringLiteral("impMag") + n,
+                                         QStringLiteral(":/quotes/arrow_green.svg"));
             grid->addWidget(import, row, 8);
         }
         grid->setColumnStretch(3, 1);
@@ -472,11 +476,10 @@ QWidget *TfrmPreventivi::buildTotals(QWidget *parent)
     auto *bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("panTotali"));
     bar->setProperty("block", true);
-    const char *names[] = {"txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente",
-                           "txtTotFattura"};
+    const char *fields[] = {"TotImponibile", "TotImposta", "TotIva", "TotEsente", "TotFattura"};
     for (int i = 0; i < 5; ++i)
-        m_totals[i] = amountBox(bar, QLatin1StringView(names[i]), i == 4 ? 120 : 86);
-    m_percIva = edit(bar, QStringLiteral("txtPercIva"), 10);
+        m_totals[i] = amountBox(bar, QLatin1StringView(fields[i]), i == 4 ? 120 : 86);
+    m_percIva = edit(bar, QStringLiteral("PercIva"));
     m_percIva->setFixedWidth(48);
     m_percIva->setAlignment(Qt::AlignRight);
 
@@ -542,7 +545,7 @@ QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
     auto *noteCaption = caption(bar, QStringLiteral("NOTE:"));
     noteCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     row->addWidget(noteCaption);
-    QLineEdit *note = edit(bar, QStringLiteral("txtNote"), 250);
+    QLineEdit *note = edit(bar, QStringLiteral("Note"));
     QFont noteFont = note->font();
     noteFont.setBold(true);
     noteFont.setPointSize(12);
@@ -551,6 +554,7 @@ QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
     auto *pending = new QCheckBox(QStringLiteral("In sospeso"), bar);
     pending->setObjectName(QStringLiteral("chkSaldata"));
     pending->setFocusPolicy(Qt::NoFocus);
+    m_archive->bindField("InSospeso", pending);
     row->addWidget(pending);
     m_hintClearers << bar;
     return bar;
@@ -560,28 +564,6 @@ QWidget *TfrmPreventivi::buildFooter(QWidget *parent)
 
 void TfrmPreventivi::configureArchive()
 {
-    m_archive = new ArchiveWindow(this, quotes::quoteLayout(), [this] { return lblFile->text(); });
-    m_archive->bindFields();
-    // The flags are written "Sì" or "No"; on loading, a text that is neither leaves the check
-    // box as it was.
-    QList<std::pair<QByteArray, QCheckBox *>> flags;
-    for (int i = 0; i < quotes::lineCount; ++i)
-        flags.append({quotes::lineField("Es", i + 1).toLatin1(), m_lines[i].esente});
-    flags.append(
-        {QByteArrayLiteral("InSospeso"), findChild<QCheckBox *>(QStringLiteral("chkSaldata"))});
-    for (const auto &[field, box] : flags)
-        m_archive->bindField(field.constData(), nullptr);
-    m_archive->hooks.fill = [flags](Record &record) {
-        for (const auto &[field, box] : flags)
-            record.setText(field.constData(), ArchiveWindow::flagText(box->isChecked()));
-    };
-    m_archive->hooks.show = [flags](const Record &record) {
-        for (const auto &[field, box] : flags) {
-            const QString flag = record.text(field.constData());
-            if (flag == quotes::yes || flag == quotes::no)
-                box->setChecked(flag == quotes::yes);
-        }
-    };
     m_archive->bindField("TipoEvento", memVeicolo);
     m_archive->bindField("DataEvento", memMarca);
     m_archive->bindField("Acconto", memColore);
@@ -589,38 +571,58 @@ void TfrmPreventivi::configureArchive()
     m_archive->bindField("Saldo", memAlimentazione);
     m_archive->bindField("TotaleTavoli", memTarga);
 
-    m_archive->setRequired({
-        {QStringLiteral("txtCliente"),
-         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome o la "
-                        "ragione sociale del cliente.")},
-        {QStringLiteral("txtNumFatt"),
-         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero del "
-                        "preventivo.")},
-        {QStringLiteral("txtData"), QStringLiteral("Attenzione: per salvare la scheda è "
-                                                   "necessario indicare la data del preventivo.")},
-    });
-    m_archive->hooks.beforeSave = [this] { cmdCalcolaClick(); };
-    m_archive->hooks.check = [this] {
-        auto *date = findChild<QLineEdit *>(QStringLiteral("txtData"));
-        if (brisvola::parseDate(date->text()).isValid())
-            return true;
-        brisvola::showMessage(this, MessageKind::Warning,
-                              QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer "
-                                             "poter salvare la scheda è necessario indicare una "
-                                             "data valida nel formato gg/mm/anno."),
-                              brisvola::MessageButtons::OkCancel);
-        date->setFocus();
-        return false;
+    ArchiveSession::Config &config = m_archive->config();
+    config.keptByNew = keptByNew();
+    // The flags are written "Sì" or "No"; on loading, a text that is neither leaves the check
+    // box as it was.
+    for (int line = 1; line <= quotes::lineCount; ++line)
+        config.flagFields << quotes::lineField("Es", line);
+    config.flagFields << QStringLiteral("InSospeso");
+    config.flagOnShow = ArchiveSession::FlagOnShow::KeepUnlessYesOrNo;
+    // New proposes the quote's number: the year's record count plus the numbering start.
+    config.prepareNew = [this] {
+        const quotes::NumberingSettings settings = quotes::readNumbering(quotes::settingsPath());
+        lblInizio->setText(settings.start);
+        lblSolare->setText(settings.yearSuffix);
+        m_countForNew = RecordFile(lblFile->text(), quotes::quoteLayout()).count();
+        return true;
     };
+    config.newValues = [this]() -> std::optional<QHash<QString, QString>> {
+        const auto number = quotes::proposedNumber({lblInizio->text(), lblSolare->text()},
+                                                   m_countForNew, brisvola::today());
+        if (!number)
+            return std::nullopt;
+        return QHash<QString, QString>{
+            {QStringLiteral("NumFatt"), *number},
+            {QStringLiteral("Data"), brisvola::dateText(brisvola::today())}};
+    };
+    config.checks = {
+        ArchiveSession::required(
+            QStringLiteral("Cliente"), QStringLiteral("txtCliente"),
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome o la "
+                           "ragione sociale del cliente.")),
+        ArchiveSession::required(
+            QStringLiteral("NumFatt"), QStringLiteral("txtNumFatt"),
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero del "
+                           "preventivo.")),
+        ArchiveSession::required(QStringLiteral("Data"), QStringLiteral("txtData"),
+                                 QStringLiteral("Attenzione: per salvare la scheda è "
+                                                "necessario indicare la data del preventivo.")),
+        {QStringLiteral("txtData"),
+         [](const ArchiveSession &s) {
+             return brisvola::parseDate(s.text(QStringLiteral("Data"))).isValid();
+         },
+         QStringLiteral("Attenzione: la data indicata non esiste.\n\r\n\rPer "
+                        "poter salvare la scheda è necessario indicare una "
+                        "data valida nel formato gg/mm/anno.")},
+    };
+    config.firstControl = QStringLiteral("txtCliente");
+    m_archive->hooks.beforeSave = [this] { cmdCalcolaClick(); };
     m_archive->hooks.clear = [this] {
-        for (const LineControls &lc : m_lines)
-            lc.esente->setChecked(false);
-        findChild<QCheckBox *>(QStringLiteral("chkSaldata"))->setChecked(false);
         showPage(1);
-        m_provDitta->setCurrentIndex(-1);
         m_provCliente->setCurrentIndex(-1);
     };
-    m_archive->setFirstField(QStringLiteral("txtCliente"));
+    m_archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Error);
     m_archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
     m_archive->setFailureMessage(ArchiveWindow::Command::First, MessageKind::Warning);
 
@@ -689,11 +691,6 @@ void TfrmPreventivi::configureArchive()
     }
     m_archive->setHintClearers(m_hintClearers);
     m_archive->connectCommands();
-
-    // New proposes the quote's number: it replaces the shared New.
-    auto *newButton = findChild<QToolButton *>(QStringLiteral("cmdNuovo"));
-    newButton->disconnect(m_archive);
-    connect(newButton, &QToolButton::clicked, this, &TfrmPreventivi::cmdNuovoClick);
 
     connect(findChild<QPushButton *>(QStringLiteral("cmdCalcola")), &QPushButton::clicked, this,
             &TfrmPreventivi::cmdCalcolaClick);
@@ -818,40 +815,13 @@ int TfrmPreventivi::currentPage() const
 
 void TfrmPreventivi::clearQuote()
 {
-    QStringList keptValues;
-    const QStringList kept = keptByNew();
-    for (const QString &name : kept)
-        keptValues << ArchiveWindow::fieldText(findChild<QWidget *>(name));
-    m_archive->newCard();
-    for (qsizetype i = 0; i < kept.size(); ++i)
-        ArchiveWindow::setFieldText(findChild<QWidget *>(kept[i]), keptValues[i]);
+    m_archive->session().clear();
+    findChild<QLineEdit *>(QStringLiteral("txtCliente"))->setFocus();
 }
 
 void TfrmPreventivi::cmdNuovoClick()
 {
-    const quotes::NumberingSettings settings = quotes::readNumbering(quotes::settingsPath());
-    lblInizio->setText(settings.start);
-    lblSolare->setText(settings.yearSuffix);
-    qint64 count = 0;
-    try {
-        count = RecordFile(lblFile->text(), quotes::quoteLayout()).count();
-    } catch (const ArchiveError &) {
-        brisvola::showMessage(this, MessageKind::Error, brisvola::archiveAccessMessage,
-                              brisvola::MessageButtons::OkCancel);
-        return;
-    }
-    clearQuote();
-    const auto number =
-        quotes::proposedNumber({lblInizio->text(), lblSolare->text()}, count, brisvola::today());
-    if (!number) {
-        brisvola::showMessage(this, MessageKind::Error, brisvola::archiveAccessMessage,
-                              brisvola::MessageButtons::OkCancel);
-        return;
-    }
-    findChild<QLineEdit *>(QStringLiteral("txtNumFatt"))->setText(*number);
-    findChild<QLineEdit *>(QStringLiteral("txtData"))
-        ->setText(brisvola::dateText(brisvola::today()));
-    findChild<QLineEdit *>(QStringLiteral("txtCliente"))->setFocus();
+    m_archive->newCard();
 }
 
 void TfrmPreventivi::loadIssuerData()

@@ -3,8 +3,10 @@
 #include "archive/ArchiveForm.h"
 
 #include <array>
+#include <memory>
 
 class ArchiveWindow;
+class FormBuilder;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -24,6 +26,7 @@ class TfrmPreventivi : public archiveform::GradientBackground
     Q_OBJECT
 public:
     explicit TfrmPreventivi(QWidget *parent = nullptr);
+    ~TfrmPreventivi() override;
 
     ArchiveWindow *archive() const { return m_archive; }
 
@@ -79,10 +82,12 @@ private:
     void configureArchive();
     void connectInputRules();
 
-    QLineEdit *edit(QWidget *parent, const QString &name, int maxLength);
-    QComboBox *provinceBox(QWidget *parent, const QString &name);
+    // The controls of fields, made by the form builder in the given block.
+    QLineEdit *edit(QWidget *parent, const QString &field);
+    QComboBox *provinceBox(QWidget *parent, const QString &field);
+    QLabel *amountBox(QWidget *parent, const QString &field, int width);
+    static void styleAmount(QLabel *amount, int width);
     QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon);
-    QLabel *amountBox(QWidget *parent, const QString &name, int width);
 
     void clearTotals();
     void openEventDetails();
@@ -91,6 +96,8 @@ private:
     void clearIssuer();
 
     ArchiveWindow *m_archive = nullptr;
+    std::unique_ptr<FormBuilder> m_form;
+    qint64 m_countForNew = 0; // the year's record count, taken by New before it clears
     std::array<LineControls, 30> m_lines;
     std::array<QFrame *, 6> m_pages{};
     QStackedLayout *m_pageStack = nullptr;

@@ -18,6 +18,12 @@ const RecordLayout &recipeLayout()
     return layout;
 }
 
+QStringList attachmentFields()
+{
+    return {QStringLiteral("File01"), QStringLiteral("File02"), QStringLiteral("File03"),
+            QStringLiteral("Desc01"), QStringLiteral("Desc02"), QStringLiteral("Desc03")};
+}
+
 QString archivePath()
 {
     return brisvola::programFile(QStringLiteral("Ricettario.pro"));

@@ -13,6 +13,9 @@ const RecordLayout &recipeLayout();
 // "Ricettario.pro" in the program folder.
 QString archivePath();
 
+// The attached files and their descriptions (File01..03, Desc01..03), emptied by Duplicate.
+QStringList attachmentFields();
+
 // The photo of the recipe at a position: "<position>.jpg" in the program folder.
 QString photoPath(qint64 position);
 

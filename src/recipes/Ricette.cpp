@@ -1,6 +1,7 @@
 #include "recipes/Ricette.h"
 
 #include "archive/ArchiveWindow.h"
+#include "archive/FormBuilder.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/PhotoFiles.h"
 #include "recipes/RecipeRecord.h"
@@ -62,6 +63,8 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
     outer->addWidget(info);
 
     buildCommands(m_panel);
+    m_archive =
+        new ArchiveWindow(this, recipes::recipeLayout(), [] { return recipes::archivePath(); });
     buildFields(m_panel);
     configureArchive();
     setWindowState(Qt::WindowMaximized);
@@ -94,28 +97,8 @@ void TfrmRicette::buildCommands(QWidget *panel)
 
 void TfrmRicette::buildFields(QWidget *panel)
 {
-    const QFont font = editFont();
-    auto caption = [panel](const QString &text, int x, int y) {
-        archiveform::caption(panel, text)->move(x, y);
-    };
-    auto edit = [panel, &font](const char *name, int maxLength, QRect geometry) {
-        auto *e = new QLineEdit(panel);
-        e->setObjectName(QLatin1String(name));
-        e->setMaxLength(maxLength);
-        e->setFont(font);
-        e->setGeometry(geometry);
-        return e;
-    };
-    auto memo = [panel, &font](const char *name, QRect geometry) {
-        auto *m = new QPlainTextEdit(panel);
-        m->setObjectName(QLatin1String(name));
-        m->setFont(font);
-        m->setGeometry(geometry);
-        m->setTabChangesFocus(true);
-        m->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: black; border: "
-                                        "1px solid #87CEEB; }"));
-        return m;
-    };
+    FormBuilder form(panel, m_archive);
+    form.setFont(editFont());
 
     // Left column: the photo and the menu fields.
     m_photoFrame = new QFrame(panel);
@@ -155,22 +138,22 @@ void TfrmRicette::buildFields(QWidget *panel)
     connect(zoom, &QToolButton::clicked, this, [this] { btnZoomFotoClick(); });
     connect(canc, &QToolButton::clicked, this, [this] { btnCancFotoClick(); });
 
-    caption(QStringLiteral("Descrizione per menu:"), 0, 420);
-    edit("txtDescrizione", 250, {0, 440, 414, 32});
-    caption(QStringLiteral("Prezzo porzione:"), 0, 482);
-    txtPrezzo = edit("txtPrezzo", 15, {0, 502, 134, 32});
+    form.caption(QStringLiteral("Descrizione per menu:"), 0, 420);
+    form.edit(QStringLiteral("Descrizione"), {0, 440, 414, 32});
+    form.caption(QStringLiteral("Prezzo porzione:"), 0, 482);
+    txtPrezzo = form.edit(QStringLiteral("Prezzo"), {0, 502, 134, 32});
     txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption(QStringLiteral("Fonte ricetta:"), 146, 482);
-    edit("txtFonte", 50, {146, 502, 268, 32});
-    caption(QStringLiteral("Servizio in tavola:"), 0, 544);
-    edit("txtServizio", 250, {0, 564, 414, 32});
-    caption(QStringLiteral("Note:"), 0, 606);
-    edit("txtNote", 250, {0, 626, 414, 32});
+    form.caption(QStringLiteral("Fonte ricetta:"), 146, 482);
+    form.edit(QStringLiteral("Fonte"), {146, 502, 268, 32});
+    form.caption(QStringLiteral("Servizio in tavola:"), 0, 544);
+    form.edit(QStringLiteral("Servizio"), {0, 564, 414, 32});
+    form.caption(QStringLiteral("Note:"), 0, 606);
+    form.edit(QStringLiteral("Note"), {0, 626, 414, 32});
 
     // Right column: the recipe itself.
     const int rx = 430;
-    caption(QStringLiteral("Nome pietanza:"), rx, 80);
-    edit("txtNome", 120, {rx, 100, 392, 32});
+    form.caption(QStringLiteral("Nome pietanza:"), rx, 80);
+    form.edit(QStringLiteral("Nome"), {rx, 100, 392, 32});
     m_flagBox = new QWidget(panel);
     m_flagBox->setObjectName(QStringLiteral("shpSegnalata"));
     m_flagBox->setAttribute(Qt::WA_StyledBackground);
@@ -182,8 +165,9 @@ void TfrmRicette::buildFields(QWidget *panel)
     auto *ico = new QLabel(m_flagBox);
     ico->setObjectName(QStringLiteral("icoSegnalata"));
     ico->setPixmap(QIcon(QStringLiteral(":/recipes/segnalata.svg")).pixmap(26, 26));
-    chkSegnalata = new QCheckBox(QStringLiteral("Segnalata"), m_flagBox);
-    chkSegnalata->setObjectName(QStringLiteral("chkSegnalata"));
+    form.setParent(m_flagBox);
+    chkSegnalata = form.check(QStringLiteral("Segnalata"), QStringLiteral("Segnalata"));
+    form.setParent(panel);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(14);
     chkSegnalata->setFont(arial);
@@ -192,37 +176,33 @@ void TfrmRicette::buildFields(QWidget *panel)
     flagRow->addWidget(ico);
     flagRow->addWidget(chkSegnalata, 1);
 
-    caption(QStringLiteral("Portata:"), rx, 142);
-    txtPortata = edit("txtPortata", 50, {rx, 162, 150, 32});
+    form.caption(QStringLiteral("Portata:"), rx, 142);
+    txtPortata = form.edit(QStringLiteral("Portata"), {rx, 162, 150, 32});
     txtPortata->setReadOnly(true);
     auto *picker = archiveform::iconButton(panel, QStringLiteral("impPortata"),
                                            QStringLiteral(":/recipes/portata.svg"), 30);
     picker->move(rx + 154, 163);
     connect(picker, &QToolButton::clicked, this, [this] { impPortataClick(); });
-    caption(QStringLiteral("Nazionalità:"), rx + 196, 142);
-    edit("txtNazionalita", 50, {rx + 196, 162, 176, 32});
-    caption(QStringLiteral("Difficoltà:"), rx + 384, 142);
-    edit("txtDifficolta", 50, {rx + 384, 162, 181, 32});
+    form.caption(QStringLiteral("Nazionalità:"), rx + 196, 142);
+    form.edit(QStringLiteral("Nazionalita"), {rx + 196, 162, 176, 32});
+    form.caption(QStringLiteral("Difficoltà:"), rx + 384, 142);
+    form.edit(QStringLiteral("Difficolta"), {rx + 384, 162, 181, 32});
 
-    caption(QStringLiteral("Vino o bevanda abbinata:"), rx, 204);
-    edit("txtVino", 50, {rx, 224, 250, 32});
-    caption(QStringLiteral("Tempo occorrente:"), rx + 262, 204);
-    edit("txtTempo", 30, {rx + 262, 224, 145, 32});
-    caption(QStringLiteral("Calorie:"), rx + 419, 204);
-    edit("txtCalorie", 30, {rx + 419, 224, 146, 32});
+    form.caption(QStringLiteral("Vino o bevanda abbinata:"), rx, 204);
+    form.edit(QStringLiteral("Vino"), {rx, 224, 250, 32});
+    form.caption(QStringLiteral("Tempo occorrente:"), rx + 262, 204);
+    form.edit(QStringLiteral("Tempo"), {rx + 262, 224, 145, 32});
+    form.caption(QStringLiteral("Calorie:"), rx + 419, 204);
+    form.edit(QStringLiteral("Calorie"), {rx + 419, 224, 146, 32});
 
-    caption(QStringLiteral("Ingredienti:"), rx, 266);
-    memo("txtIngredienti", {rx, 286, 565, 176});
-    caption(QStringLiteral("Preparazione:"), rx, 472);
-    memo("txtPreparazione", {rx, 492, 565, 166});
+    form.caption(QStringLiteral("Ingredienti:"), rx, 266);
+    form.memo(QStringLiteral("Ingredienti"), {rx, 286, 565, 176});
+    form.caption(QStringLiteral("Preparazione:"), rx, 472);
+    form.memo(QStringLiteral("Preparazione"), {rx, 492, 565, 166});
 
     // Hidden state: the attachment slots, the placeholder picture, the focus parking button.
-    for (const char *name :
-         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-        auto *l = new QLabel(panel);
-        l->setObjectName(QLatin1String(name));
-        l->hide();
-    }
+    for (const QString &field : recipes::attachmentFields())
+        form.hidden(field);
     imgBianco = new QLabel(panel);
     imgBianco->setObjectName(QStringLiteral("imgBianco"));
     imgBianco->setPixmap(QPixmap::fromImage(recipes::placeholderPhoto()));
@@ -255,15 +235,20 @@ void TfrmRicette::buildFields(QWidget *panel)
 
 void TfrmRicette::configureArchive()
 {
-    m_archive =
-        new ArchiveWindow(this, recipes::recipeLayout(), [] { return recipes::archivePath(); });
-    m_archive->bindFields();
-    m_archive->setDefault("Prezzo", QStringLiteral("0,00"));
-    m_archive->setTrimOnWrite(false);
-    m_archive->setRequired({{QStringLiteral("txtNome"), nameRequiredMessage},
-                            {QStringLiteral("txtPortata"), courseRequiredMessage},
-                            {QStringLiteral("txtDescrizione"), descriptionRequiredMessage}});
-    m_archive->setFirstField(QStringLiteral("txtNome"));
+    ArchiveSession::Config &config = m_archive->config();
+    config.defaults = {{QStringLiteral("Prezzo"), QStringLiteral("0,00")}};
+    config.trimOnWrite = false;
+    config.checks = {
+        ArchiveSession::required(QStringLiteral("Nome"), QStringLiteral("txtNome"),
+                                 nameRequiredMessage),
+        ArchiveSession::required(QStringLiteral("Portata"), QStringLiteral("txtPortata"),
+                                 courseRequiredMessage),
+        ArchiveSession::required(QStringLiteral("Descrizione"), QStringLiteral("txtDescrizione"),
+                                 descriptionRequiredMessage),
+    };
+    config.firstControl = QStringLiteral("txtNome");
+    config.flagFields = {QStringLiteral("Segnalata")};
+    config.attachmentFields = recipes::attachmentFields();
     m_archive->addEnterChain({"txtNome", "txtPortata"});
     m_archive->addEnterChain(
         {"txtNazionalita", "txtDifficolta", "txtVino", "txtTempo", "txtCalorie", "txtIngredienti"});

@@ -74,8 +74,13 @@ struct Fixture
 
         archive = new ArchiveWindow(&window, layout(), [this] { return path; });
         archive->bindFields();
-        archive->setRequired({{"txtNome", nameMessage}, {"txtCitta", cityMessage}});
-        archive->setFirstField(QStringLiteral("txtNome"));
+        archive->config().checks = {
+            ArchiveSession::required(QStringLiteral("Nome"), QStringLiteral("txtNome"),
+                                     nameMessage),
+            ArchiveSession::required(QStringLiteral("Citta"), QStringLiteral("txtCitta"),
+                                     cityMessage)};
+        archive->config().firstControl = QStringLiteral("txtNome");
+        archive->config().attachmentFields = {QStringLiteral("File01"), QStringLiteral("Desc01")};
         archive->addEnterChain({"txtNome", "txtCitta", "txtNome"});
         archive->setHighlight(highlight);
         archive->setHintClearers({&window});
@@ -154,7 +159,8 @@ void TestArchiveWindow::navigationOnEmptyArchive()
     if (message) {
         QVERIFY(QFile::exists(f.path)); // the first operation creates the archive empty
         QCOMPARE(QFileInfo(f.path).size(), 0);
-        QCOMPARE(messages.texts(), QStringList{ArchiveWindow::emptyArchiveMessage});
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral("L'archivio non contiene nessuna scheda.")});
         QCOMPARE(messages.shown[0].kind, MessageKind::Information);
         QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::OkCancel);
     } else {
@@ -205,8 +211,12 @@ void TestArchiveWindow::saveTwiceAppendsThenOverwrites()
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
     QCOMPARE(f.position(), QStringLiteral("1"));
-    QCOMPARE(messages.texts(),
-             (QStringList{ArchiveWindow::insertedMessage, ArchiveWindow::updatedMessage}));
+    QCOMPARE(
+        messages.texts(),
+        (QStringList{
+            QStringLiteral("La scheda corrente è stata inserita in archivio."),
+            QStringLiteral(
+                "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")}));
     RecordFile file(f.path, layout());
     QCOMPARE(file.count(), 1);
     const Record r = file.read(1);
@@ -249,7 +259,9 @@ void TestArchiveWindow::duplicate()
     MessageRecorder messages;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
     f.click("cmdDuplica");
-    QCOMPARE(messages.last(), ArchiveWindow::duplicateRefusedMessage);
+    QCOMPARE(messages.last(),
+             QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                            "che questa è stata inserita in archivio."));
     QCOMPARE(messages.shown.last().kind, MessageKind::Warning);
 
     Record stored = record(QStringLiteral("Rossi"), QStringLiteral("Bari"));
@@ -261,7 +273,10 @@ void TestArchiveWindow::duplicate()
     QCOMPARE(f.file01->text(), QStringLiteral("carta.pdf"));
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::duplicatedMessage});
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral(
+                 "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
+                 "termine premere Salva per inserire la scheda in archivio.")});
     QCOMPARE(messages.shown[0].kind, MessageKind::Information);
     QVERIFY(f.position().isEmpty());
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
@@ -315,7 +330,7 @@ void TestArchiveWindow::newCardClearsAndFocusesFirstField()
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
     bool cleared = false;
     f.archive->hooks.clear = [&] { cleared = true; };
-    f.archive->setDefault("Citta", QStringLiteral("Roma"));
+    f.archive->config().defaults = {{QStringLiteral("Citta"), QStringLiteral("Roma")}};
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QApplication::setActiveWindow(&f.window);
@@ -340,12 +355,13 @@ void TestArchiveWindow::failuresInsideHooks()
     TempProgramFolder folder;
     MessageRecorder messages;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
-    f.archive->hooks.clear = [] { throw ArchiveError("numbering"); };
-    f.click("cmdNuovo"); // ignored unless the window shows New failures
-    QVERIFY(messages.shown.isEmpty());
-    f.archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Error);
+    f.nome->setText(QStringLiteral("Rossi"));
+    f.archive->config().prepareNew = []() -> bool { throw ArchiveError("numbering"); };
+    f.archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Warning);
     f.click("cmdNuovo");
     QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.shown[0].kind, MessageKind::Warning);
+    QCOMPARE(f.nome->text(), QStringLiteral("Rossi")); // New stopped before clearing
 
     messages.clear();
     f.fill(QStringLiteral("Rossi"), QStringLiteral("Bari"));

@@ -203,10 +203,13 @@ void TestRecipeWindow::typeSaveBrowse()
     f.edit("txtDescrizione")->setText(QStringLiteral("Lasagne al forno"));
     f.get<QCheckBox>("chkSegnalata")->setChecked(true);
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::insertedMessage});
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
-    QCOMPARE(messages.last(), ArchiveWindow::updatedMessage);
+    QCOMPARE(messages.last(),
+             QStringLiteral(
+                 "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
 
     const Record r = stored(1);
     QCOMPARE(r.rawText(0), QStringLiteral("  Lasagne")); // stored as typed
@@ -376,7 +379,8 @@ void TestRecipeWindow::photoWrittenAndRead()
     f.click("cmdAvanti");
     QVERIFY(f.w->photoIsPlaceholder());
     QCOMPARE(messages.texts(),
-             (QStringList{ArchiveWindow::insertedMessage, ArchiveWindow::insertedMessage}));
+             (QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio."),
+                          QStringLiteral("La scheda corrente è stata inserita in archivio.")}));
 
     // Clearing the photo, and saving the photo to a chosen file (".jpg" added).
     f.w->setPhoto(testPhoto(Qt::blue));
@@ -402,7 +406,10 @@ void TestRecipeWindow::duplicateWithPhoto()
     f.click("cmdSalva");
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::duplicatedMessage});
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral(
+                 "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
+                 "termine premere Salva per inserire la scheda in archivio.")});
     QVERIFY(f.position().isEmpty());
     QVERIFY(f.w->photoIsPlaceholder());
     QCOMPARE(f.edit("txtNome")->text(), QStringLiteral("Orata"));
@@ -455,7 +462,8 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.w->setPhoto(testPhoto(Qt::yellow));
     messages.clear();
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::insertedMessage});
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
     QCOMPARE(f.position(), QStringLiteral("2"));
     QVERIFY(f.w->photoIsPlaceholder());
 }
@@ -488,7 +496,9 @@ void TestRecipeWindow::damagedArchiveOpens()
     // Saving it again writes a whole, terminated record in its place.
     f.click("cmdSalva");
     QCOMPARE(RecordFile(recipes::archivePath(), recipes::recipeLayout()).count(), 1);
-    QCOMPARE(messages.last(), ArchiveWindow::updatedMessage);
+    QCOMPARE(messages.last(),
+             QStringLiteral(
+                 "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
 }
 
 void TestRecipeWindow::attachments()
