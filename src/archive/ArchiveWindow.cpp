@@ -134,10 +134,8 @@ void ArchiveWindow::addEnterChain(const QStringList &controlNames)
     for (int i = 0; i + 1 < controlNames.size(); ++i) {
         QWidget *from = child(controlNames[i]);
         QWidget *to = child(controlNames[i + 1]);
-        if (!from || !to)
-            continue;
-        m_enterNext.insert(from, to);
-        from->installEventFilter(this);
+        if (from && to)
+            brisvola::setEnterTarget(from, to, Qt::OtherFocusReason);
     }
 }
 
@@ -412,17 +410,6 @@ bool ArchiveWindow::eventFilter(QObject *watched, QEvent *event)
     if (!w)
         return false;
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            key->modifiers() == Qt::NoModifier) {
-            if (QWidget *next = m_enterNext.value(w)) {
-                focusControl(next);
-                return true;
-            }
-        }
-        break;
-    }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         if (m_highlight != Highlight::None && m_highlighted.contains(w))

@@ -167,7 +167,6 @@ private:
     QWidget *m_window;
     ArchiveSession m_session;
     std::vector<QPointer<QWidget>> m_controls; // per field, may be null
-    QHash<QWidget *, QWidget *> m_enterNext;
     QString m_focusParking;
     Highlight m_highlight = Highlight::None;
     QHash<QWidget *, QColor> m_unfocused;

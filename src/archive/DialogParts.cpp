@@ -1,5 +1,7 @@
 #include "archive/DialogParts.h"
 
+#include "archive/FieldChrome.h"
+
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
@@ -65,14 +67,10 @@ QLabel *magnifier(QWidget *parent)
 }
 
 EffCell::EffCell(QLineEdit *edit, const QString &effName, QWidget *parent)
-    : QWidget(parent), m_edit(edit), m_eff(new QFrame(this))
+    : QWidget(parent), m_edit(edit)
 {
-    m_eff->setObjectName(effName);
-    m_eff->setStyleSheet(QStringLiteral("background: #ffff00; border-radius: 3px;"));
-    m_eff->hide();
     edit->setParent(this);
-    edit->raise();
-    edit->installEventFilter(this);
+    m_eff = static_cast<QFrame *>(brisvola::addFocusHighlight(edit, effName));
 }
 
 QSize EffCell::sizeHint() const
@@ -82,19 +80,7 @@ QSize EffCell::sizeHint() const
 
 void EffCell::resizeEvent(QResizeEvent *)
 {
-    m_eff->setGeometry(rect());
     m_edit->setGeometry(rect().adjusted(4, 4, -4, -4));
-}
-
-bool EffCell::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_edit) {
-        if (event->type() == QEvent::FocusIn)
-            m_eff->show();
-        else if (event->type() == QEvent::FocusOut)
-            m_eff->hide();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void fixDialog(QWidget *dialog, int width, int height)

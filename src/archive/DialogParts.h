@@ -23,8 +23,8 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent);
 // The magnifier beside a quick-find edit.
 QLabel *magnifier(QWidget *parent);
 
-// An edit with its focus rectangle ("eff..."), yellow and visible only while the edit has the
-// focus; the rectangle sits behind the edit, a few pixels larger on every side.
+// An edit with its focus rectangle ("eff...", brisvola::addFocusHighlight) in a cell of a layout
+// that leaves room for the rectangle around the edit.
 class EffCell : public QWidget
 {
     Q_OBJECT
@@ -37,7 +37,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *m_edit;

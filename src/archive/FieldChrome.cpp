@@ -57,22 +57,30 @@ private:
 class EnterMove : public QObject
 {
 public:
-    EnterMove(QWidget *from, QWidget *to) : QObject(from), m_to(to) {}
+    EnterMove(QWidget *from, QWidget *to, Qt::FocusReason reason)
+        : QObject(from), m_to(to), m_reason(reason)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress || !m_to)
             return false;
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        m_to->setFocus(Qt::TabFocusReason);
+        // Enter alone (the keypad's too); with Shift, Control or Alt it stays the field's own key.
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        if (m_to->isEnabled())
+            m_to->setFocus(m_reason);
         return true;
     }
 
 private:
-    QWidget *m_to;
+    QPointer<QWidget> m_to;
+    Qt::FocusReason m_reason;
 };
 
 } // namespace
@@ -88,9 +96,9 @@ QWidget *addFocusHighlight(QWidget *field, const QString &effName)
     return rect;
 }
 
-void setEnterTarget(QWidget *from, QWidget *to)
+void setEnterTarget(QWidget *from, QWidget *to, Qt::FocusReason reason)
 {
-    from->installEventFilter(new EnterMove(from, to));
+    from->installEventFilter(new EnterMove(from, to, reason));
 }
 
 void setEnterChain(const QList<QWidget *> &chain)

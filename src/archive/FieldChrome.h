@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <Qt>
 
 class QLineEdit;
 class QWidget;
@@ -15,8 +16,9 @@ QWidget *addFocusHighlight(QWidget *field, const QString &effName);
 
 // Enter in each widget of the chain moves the focus to the next; the last leads to the first.
 void setEnterChain(const QList<QWidget *> &chain);
-// Enter in from moves the focus to to.
-void setEnterTarget(QWidget *from, QWidget *to);
+// Enter in from moves the focus to to (when it is enabled). The reason tells the target how it
+// got the focus: a Tab reason selects an edit's text.
+void setEnterTarget(QWidget *from, QWidget *to, Qt::FocusReason reason = Qt::TabFocusReason);
 
 // Accepts only the digits (and the editing keys) in an edit; a paste with anything else is refused.
 void acceptDigitsOnly(QLineEdit *edit);
