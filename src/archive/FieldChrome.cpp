@@ -2,8 +2,8 @@
 
 #include <QClipboard>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>

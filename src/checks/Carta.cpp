@@ -26,8 +26,8 @@ void TfrmCarta::check()
 {
     const QString number = txtNumero->text().trimmed();
     const brisvola::checks::CardVerdict verdict = brisvola::checks::checkCard(number);
-    const QString valid =
-        QStringLiteral("Il numero di carta di credito ") + number + QStringLiteral(" risulta valido.");
+    const QString valid = QStringLiteral("Il numero di carta di credito ") + number +
+                          QStringLiteral(" risulta valido.");
     switch (verdict.verdict) {
     case Verdict::Empty:
         warnAndStay(QStringLiteral("Attenzione: immettere il numero di carta di credito prima di "

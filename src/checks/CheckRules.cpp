@@ -26,11 +26,11 @@ int digitValue(QChar c)
 
 // The values of the characters "0" to "Z" in odd positions; the seven characters between "9" and
 // "A" count 0.
-constexpr std::array<int, 43> oddValues = {
-    1,  0,  5,  7,  9,  13, 15, 17, 19, 21,                                 // 0 - 9
-    0,  0,  0,  0,  0,  0,  0,                                              // : ; < = > ? @
-    1,  0,  5,  7,  9,  13, 15, 17, 19, 21, 2,  4,  18, 20, 11, 3,  6,  8, // A - R
-    12, 14, 16, 10, 22, 25, 24, 23};                                       // S - Z
+constexpr std::array<int, 43> oddValues = {1,  0,  5,  7,  9,  13, 15, 17, 19, 21, // 0 - 9
+                                           0,  0,  0,  0,  0,  0,  0,              // : ; < = > ? @
+                                           1,  0,  5,  7,  9,  13, 15, 17, 19, 21, // A - J
+                                           2,  4,  18, 20, 11, 3,  6,  8,          // K - R
+                                           12, 14, 16, 10, 22, 25, 24, 23};        // S - Z
 
 // The value in even positions: a digit is itself, a letter its place from A = 0.
 int evenValue(QChar c)

@@ -82,8 +82,8 @@ void CheckWindow::keepTrimmed(bool upperCase)
         qsizetype leading = 0;
         while (leading < text.size() && text[leading].isSpace())
             ++leading;
-        const qsizetype cursor = m_edit->cursorPosition() - qMin<qsizetype>(leading,
-                                                                            m_edit->cursorPosition());
+        const qsizetype cursor =
+            m_edit->cursorPosition() - qMin<qsizetype>(leading, m_edit->cursorPosition());
         m_edit->setText(kept);
         m_edit->setCursorPosition(int(qMin(cursor, kept.size())));
     });

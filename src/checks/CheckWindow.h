@@ -29,9 +29,9 @@ public:
         QString instructions; // lblTitolo
         QString picture;      // the resource of imgLogo
         QSize size;
-        QColor top;         // the colour at the top of the gradient
-        const char *field;  // the edit's name
-        int limit;          // the most characters the user can type into the edit
+        QColor top;        // the colour at the top of the gradient
+        const char *field; // the edit's name
+        int limit;         // the most characters the user can type into the edit
     };
 
     CheckWindow(const Frame &frame, QWidget *parent);

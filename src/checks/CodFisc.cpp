@@ -8,11 +8,12 @@ using brisvola::MessageKind;
 using brisvola::checks::Verdict;
 
 TfrmCodFisc::TfrmCodFisc(QWidget *parent)
-    : CheckWindow({"TfrmCodFisc", QStringLiteral(" Controllo codice fiscale"),
-                   QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
-                   QStringLiteral(":/checks/codfisc.svg"), QSize(478, 254), QColor(0x46, 0x82, 0xB4),
-                   "txtCodFisc", 16},
-                  parent),
+    : CheckWindow(
+          {"TfrmCodFisc", QStringLiteral(" Controllo codice fiscale"),
+           QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
+           QStringLiteral(":/checks/codfisc.svg"), QSize(478, 254), QColor(0x46, 0x82, 0xB4),
+           "txtCodFisc", 16},
+          parent),
       txtCodFisc(edit())
 {
     keepTrimmed(true);

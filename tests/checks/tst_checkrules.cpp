@@ -178,11 +178,12 @@ void TestCheckRules::iban_data()
     QTest::newRow("a digit changed") << "IT60X0542811101000000123457" << Verdict::Wrong;
     QTest::newRow("check digits changed") << "IT61X0542811101000000123456" << Verdict::Wrong;
     QTest::newRow("hyphen") << "IT60X0542811101000000-23456" << Verdict::Wrong;
-    QTest::newRow("accented letter") << QStringLiteral("IT60X054281110100000012345À")
-                                     << Verdict::Wrong;
+    QTest::newRow("accented letter")
+        << QStringLiteral("IT60X054281110100000012345À") << Verdict::Wrong;
     // Blanks count for the length and are left out of the remainder.
     QTest::newRow("blanks inside, 27 long") << "IT60 X054 2811 1010 0000001" << Verdict::Wrong;
-    QTest::newRow("grouped in fours") << "IT60 X054 2811 1010 0000 0123 456" << Verdict::WrongLength;
+    QTest::newRow("grouped in fours")
+        << "IT60 X054 2811 1010 0000 0123 456" << Verdict::WrongLength;
     QTest::newRow("26 characters") << "IT60X054281110100000012345" << Verdict::WrongLength;
     QTest::newRow("28 characters") << "IT60X05428111010000001234567" << Verdict::WrongLength;
     QTest::newRow("empty") << "" << Verdict::WrongLength;
@@ -225,8 +226,8 @@ void TestCheckRules::card_data()
         << "3200000000000002" << Verdict::Valid << CardType::Unrecognised << "";
     QTest::newRow("39 names no card")
         << "3900000000000005" << Verdict::Valid << CardType::Unrecognised << "";
-    QTest::newRow("a digit changed") << "4111111111111112" << Verdict::Wrong << CardType::None
-                                     << "";
+    QTest::newRow("a digit changed")
+        << "4111111111111112" << Verdict::Wrong << CardType::None << "";
     QTest::newRow("two digits swapped")
         << "4111111111111161" << Verdict::Wrong << CardType::None << "";
     QTest::newRow("Luhn-valid, first digit 2")
@@ -240,8 +241,8 @@ void TestCheckRules::card_data()
     QTest::newRow("Luhn-valid, first digit 0") << "00" << Verdict::Wrong << CardType::None << "";
     QTest::newRow("blanks between groups")
         << "4111 1111 1111 1111" << Verdict::Valid << CardType::Visa << "Visa";
-    QTest::newRow("outer blanks") << "  5555555555554444 " << Verdict::Valid
-                                  << CardType::MasterCard << "MasterCard";
+    QTest::newRow("outer blanks") << "  5555555555554444 " << Verdict::Valid << CardType::MasterCard
+                                  << "MasterCard";
     // Only the first 20 characters count: the digit after them changes nothing.
     QTest::newRow("digit past the twentieth character")
         << "4111111111111111    5" << Verdict::Valid << CardType::Visa << "Visa";
@@ -297,8 +298,7 @@ void TestCheckRules::anyTextIsSafe_data()
     QTest::newRow("highest character") << QString(30, QChar(0xFFFF));
     QTest::newRow("combining marks") << QStringLiteral("RSSMRA85T10A562S\u0301");
     QTest::newRow("IBAN only") << QStringLiteral("IBAN");
-    QTest::newRow("long IBAN-like")
-        << QStringLiteral("IT60X0542811101000000123456").repeated(40);
+    QTest::newRow("long IBAN-like") << QStringLiteral("IT60X0542811101000000123456").repeated(40);
 }
 
 void TestCheckRules::anyTextIsSafe()
