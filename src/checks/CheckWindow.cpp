@@ -35,22 +35,22 @@ CheckWindow::CheckWindow(const Frame &frame, QWidget *parent)
     bold.setBold(true);
     lblTitolo->setFont(bold);
     lblTitolo->setStyleSheet(QStringLiteral("color: #14304F;"));
-    lblTitolo->setGeometry(16, 82, w - 32, 22);
+    lblTitolo->setGeometry(12, 82, w - 24, 22);
 
-    const int buttonWidth = 120;
+    const int buttonWidth = 110;
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QLatin1StringView(frame.field));
     m_edit->setFont(QFont(QStringLiteral("Courier New"), 20, QFont::Bold));
     m_edit->setMaxLength(m_limit);
-    m_edit->setGeometry(16, 112, w - 32 - buttonWidth - 10, 46);
+    m_edit->setGeometry(12, 112, w - 24 - buttonWidth - 8, 46);
 
     btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
     btnControlla->setObjectName(QStringLiteral("btnControlla"));
-    btnControlla->setGeometry(w - 16 - buttonWidth, 112, buttonWidth, 46);
+    btnControlla->setGeometry(w - 12 - buttonWidth, 112, buttonWidth, 46);
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(w - 16 - buttonWidth, frame.size.height() - 16 - 40, buttonWidth, 40);
+    btnChiudi->setGeometry(w - 12 - buttonWidth, frame.size.height() - 12 - 40, buttonWidth, 40);
     // Enter reaches "Controlla" through the edit; it never closes the window on its own.
     btnChiudi->setAutoDefault(false);
 
