@@ -1,7 +1,9 @@
 #include "archive/FieldChrome.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -83,6 +85,38 @@ private:
     Qt::FocusReason m_reason;
 };
 
+class DigitKeys : public QObject
+{
+public:
+    explicit DigitKeys(QLineEdit *edit) : QObject(edit), m_edit(edit) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            QString digits;
+            for (QChar c : QGuiApplication::clipboard()->text())
+                if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                    digits += c;
+            m_edit->insert(digits);
+            return true;
+        }
+        const QString text = key->text();
+        if (text.isEmpty() || !text.front().isPrint())
+            return false; // editing and moving keys, Enter
+        for (QChar c : text)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return true;
+        return false;
+    }
+
+private:
+    QLineEdit *m_edit;
+};
+
 } // namespace
 
 QWidget *addFocusHighlight(QWidget *field, const QString &effName)
@@ -111,6 +145,13 @@ void acceptDigitsOnly(QLineEdit *edit)
 {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+void discardNonDigitKeys(QLineEdit *edit)
+{
+    edit->installEventFilter(new DigitKeys(edit));
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
 }
 
 } // namespace brisvola

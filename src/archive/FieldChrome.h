@@ -22,5 +22,9 @@ void setEnterTarget(QWidget *from, QWidget *to, Qt::FocusReason reason = Qt::Tab
 
 // Accepts only the digits (and the editing keys) in an edit; a paste with anything else is refused.
 void acceptDigitsOnly(QLineEdit *edit);
+// Discards every key that types a character other than a digit 0 to 9, one key at a time, so a
+// text put in by the program (a card number with blanks) stays editable; a paste brings in only
+// the digits of the text pasted, and nothing can be dropped on the edit.
+void discardNonDigitKeys(QLineEdit *edit);
 
 } // namespace brisvola

@@ -8,6 +8,7 @@
 #include "quotes/DatiVeicolo.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
+#include "quotes/QuoteChecks.h"
 #include "quotes/QuoteCommands.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/QuoteSettings.h"
@@ -712,11 +713,11 @@ void TfrmPreventivi::configureArchive()
 
     // Find, the pending list, the documents, the export and the dish imports.
     quotes::connectQuoteCommands(this);
+    // The partita IVA and codice fiscale checks.
+    quotes::connectQuoteChecks(this);
 
-    // The checks and the customer import belong to windows that are not part of the program yet.
-    for (const char *name :
-         {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente", "impCliente"})
-        findChild<QWidget *>(QLatin1StringView(name))->setEnabled(false);
+    // The customer import belongs to a window that is not part of the program yet.
+    findChild<QWidget *>(QStringLiteral("impCliente"))->setEnabled(false);
 }
 
 void TfrmPreventivi::connectInputRules()

@@ -531,10 +531,8 @@ void TestQuoteWindows::inputRules()
 
     click(f.window, QStringLiteral("impOggi"));
     QCOMPARE(text(f.window, "txtData"), QStringLiteral("10/12/2026"));
-    // The windows of later parts of the program are present but not yet available.
-    for (const char *name :
-         {"btnIvaDitta", "btnCodFiscDitta", "btnIvaCliente", "btnCodFiscCliente", "impCliente"})
-        QVERIFY2(!child(f.window, QLatin1StringView(name))->isEnabled(), name);
+    // The customer import's window is a later part of the program: present but not available.
+    QVERIFY(!child(f.window, "impCliente")->isEnabled());
     // Hints.
     QTest::mouseMove(child(f.window, "cmdNuovo"));
     QCOMPARE(text(f.window, "panInfo"),
