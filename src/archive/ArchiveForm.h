@@ -15,6 +15,16 @@ class QToolButton;
 // indietro, avanti, ultimo, esporta, segnalate, guida, esci, cancella, cartella).
 namespace archiveform {
 
+// A control the window itself built, found by name; a missing one is a programming error that
+// stops the program with its name instead of a crash further on.
+template <class T> T *require(const QWidget *window, const QString &name)
+{
+    T *w = window->findChild<T *>(name);
+    if (!w)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), qPrintable(name));
+    return w;
+}
+
 // Paints a vertical gradient from ARGB FF6598C2 at the top to white at the bottom.
 class GradientBackground : public QWidget
 {

@@ -1,5 +1,7 @@
 #include "quotes/DatiVeicolo.h"
 
+#include "quotes/QuoteRecord.h"
+
 #include "archive/FieldChrome.h"
 
 #include <QGridLayout>
@@ -31,19 +33,21 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
     picture->setPixmap(QIcon(QStringLiteral(":/quotes/evento.svg")).pixmap(110, 130));
     picture->setAlignment(Qt::AlignTop);
 
-    auto makeEdit = [this](const char *name, int maxLength) {
+    // Each edit holds one event field of the quote record, as long as that field.
+    auto makeEdit = [this](const char *name, const char *field) {
+        const RecordLayout &layout = quotes::quoteLayout();
         auto *e = new QLineEdit(this);
         e->setObjectName(QLatin1StringView(name));
-        e->setMaxLength(maxLength);
+        e->setMaxLength(layout.length(layout.field(field)));
         e->setMinimumWidth(220);
         return e;
     };
-    txtVeicolo = makeEdit("txtVeicolo", 50);
-    txtMarca = makeEdit("txtMarca", 50);
-    txtColore = makeEdit("txtColore", 50);
-    txtImmatricolazione = makeEdit("txtImmatricolazione", 30);
-    txtAlimentazione = makeEdit("txtAlimentazione", 50);
-    txtTarga = makeEdit("txtTarga", 30);
+    txtVeicolo = makeEdit("txtVeicolo", "TipoEvento");
+    txtMarca = makeEdit("txtMarca", "DataEvento");
+    txtColore = makeEdit("txtColore", "Acconto");
+    txtImmatricolazione = makeEdit("txtImmatricolazione", "TotalePersone");
+    txtAlimentazione = makeEdit("txtAlimentazione", "Saldo");
+    txtTarga = makeEdit("txtTarga", "TotaleTavoli");
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);

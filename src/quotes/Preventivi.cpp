@@ -693,23 +693,23 @@ void TfrmPreventivi::configureArchive()
     m_archive->setHintClearers(m_hintClearers);
     m_archive->connectCommands();
 
-    connect(findChild<QPushButton *>(QStringLiteral("cmdCalcola")), &QPushButton::clicked, this,
-            &TfrmPreventivi::cmdCalcolaClick);
-    connect(findChild<QToolButton *>(QStringLiteral("cmdNumerazione")), &QToolButton::clicked, this,
-            &TfrmPreventivi::openNumbering);
-    connect(findChild<QToolButton *>(QStringLiteral("cmdGuida")), &QToolButton::clicked, this,
-            [this] { brisvola::showHelp(this, helpTitle); });
-    connect(findChild<QToolButton *>(QStringLiteral("btnLogo")), &QToolButton::clicked, this,
-            &TfrmPreventivi::openLogo);
-    connect(findChild<QToolButton *>(QStringLiteral("btnCancDitta")), &QToolButton::clicked, this,
-            &TfrmPreventivi::clearIssuer);
-    connect(findChild<QToolButton *>(QStringLiteral("impOggi")), &QToolButton::clicked, this,
-            [this] {
-                findChild<QLineEdit *>(QStringLiteral("txtData"))
+    connect(archiveform::require<QPushButton>(this, QStringLiteral("cmdCalcola")),
+            &QPushButton::clicked, this, &TfrmPreventivi::cmdCalcolaClick);
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("cmdNumerazione")),
+            &QToolButton::clicked, this, &TfrmPreventivi::openNumbering);
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("cmdGuida")),
+            &QToolButton::clicked, this, [this] { brisvola::showHelp(this, helpTitle); });
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("btnLogo")),
+            &QToolButton::clicked, this, &TfrmPreventivi::openLogo);
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("btnCancDitta")),
+            &QToolButton::clicked, this, &TfrmPreventivi::clearIssuer);
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("impOggi")),
+            &QToolButton::clicked, this, [this] {
+                archiveform::require<QLineEdit>(this, QStringLiteral("txtData"))
                     ->setText(brisvola::dateText(brisvola::today()));
             });
-    connect(findChild<QPushButton *>(QStringLiteral("cmdDatiComputer")), &QPushButton::clicked,
-            this, &TfrmPreventivi::openEventDetails);
+    connect(archiveform::require<QPushButton>(this, QStringLiteral("cmdDatiComputer")),
+            &QPushButton::clicked, this, &TfrmPreventivi::openEventDetails);
 
     // Find, the pending list, the documents, the export and the dish imports.
     quotes::connectQuoteCommands(this);
@@ -717,7 +717,7 @@ void TfrmPreventivi::configureArchive()
     quotes::connectQuoteChecks(this);
 
     // The customer import belongs to a window that is not part of the program yet.
-    findChild<QWidget *>(QStringLiteral("impCliente"))->setEnabled(false);
+    archiveform::require<QWidget>(this, QStringLiteral("impCliente"))->setEnabled(false);
 }
 
 void TfrmPreventivi::connectInputRules()
@@ -741,11 +741,11 @@ void TfrmPreventivi::connectInputRules()
     connect(m_percIva, &QLineEdit::textEdited, this, &TfrmPreventivi::clearTotals);
 
     for (const char *name : {"txtIvaDitta", "txtIvaCliente"})
-        findChild<QLineEdit *>(QLatin1StringView(name))
+        archiveform::require<QLineEdit>(this, QLatin1StringView(name))
             ->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]*")), this));
     for (const char *name : {"txtCodFiscDitta", "txtCodFiscCliente", "txtIban"})
-        makeUpperCase(findChild<QLineEdit *>(QLatin1StringView(name)));
+        makeUpperCase(archiveform::require<QLineEdit>(this, QLatin1StringView(name)));
 }
 
 // --- behaviour -----------------------------------------------------------------------------
@@ -817,7 +817,7 @@ int TfrmPreventivi::currentPage() const
 void TfrmPreventivi::clearQuote()
 {
     m_archive->session().clear();
-    findChild<QLineEdit *>(QStringLiteral("txtCliente"))->setFocus();
+    archiveform::require<QLineEdit>(this, QStringLiteral("txtCliente"))->setFocus();
 }
 
 void TfrmPreventivi::cmdNuovoClick()
@@ -830,23 +830,26 @@ void TfrmPreventivi::loadIssuerData()
     const QStringList values = quotes::readIssuerData(quotes::settingsPath());
     const QList<quotes::IssuerKey> &keys = quotes::issuerKeys();
     for (qsizetype i = 0; i < keys.size(); ++i)
-        ArchiveWindow::setFieldText(findChild<QWidget *>(keys[i].control), values.value(i));
+        ArchiveWindow::setFieldText(archiveform::require<QWidget>(this, keys[i].control),
+                                    values.value(i));
 }
 
 bool TfrmPreventivi::storeIssuerData()
 {
     QStringList values;
     for (const quotes::IssuerKey &k : quotes::issuerKeys())
-        values << ArchiveWindow::fieldText(findChild<QWidget *>(k.control)).trimmed();
+        values
+            << ArchiveWindow::fieldText(archiveform::require<QWidget>(this, k.control)).trimmed();
     return quotes::writeIssuerData(quotes::settingsPath(), values);
 }
 
 void TfrmPreventivi::clearIssuer()
 {
     for (const char *name : issuerBlock)
-        ArchiveWindow::setFieldText(findChild<QWidget *>(QLatin1StringView(name)), QString());
+        ArchiveWindow::setFieldText(archiveform::require<QWidget>(this, QLatin1StringView(name)),
+                                    QString());
     m_provDitta->setCurrentIndex(-1);
-    findChild<QLineEdit *>(QStringLiteral("txtDitta"))->setFocus();
+    archiveform::require<QLineEdit>(this, QStringLiteral("txtDitta"))->setFocus();
 }
 
 void TfrmPreventivi::openEventDetails()

@@ -223,7 +223,7 @@ void TfrmRicette::buildFields(QWidget *panel)
         "txtPreparazione", "txtPrezzo",    "txtFonte",   "txtServizio",    "txtNote"};
     QWidget *previous = nullptr;
     for (const char *name : tabOrder) {
-        QWidget *w = panel->findChild<QWidget *>(QLatin1String(name));
+        QWidget *w = archiveform::require<QWidget>(panel, QLatin1String(name));
         if (previous)
             setTabOrder(previous, w);
         previous = w;
@@ -272,8 +272,9 @@ void TfrmRicette::configureArchive()
     };
     for (const auto &[name, hint] : hints)
         m_archive->setHint(QLatin1String(name), QString::fromUtf8(hint));
-    m_archive->setHintClearers({this, m_panel, m_photoFrame, m_flagBox,
-                                m_panel->findChild<QWidget *>(QStringLiteral("barComandi"))});
+    m_archive->setHintClearers(
+        {this, m_panel, m_photoFrame, m_flagBox,
+         archiveform::require<QWidget>(m_panel, QStringLiteral("barComandi"))});
     m_archive->setAttachments(QStringLiteral("ricette"));
     m_archive->setHelpTopic(QStringLiteral("App Archivio ricette"));
     m_archive->connectCommands();
