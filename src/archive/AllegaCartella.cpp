@@ -1,5 +1,6 @@
 #include "archive/AllegaCartella.h"
 
+#include "shell/FileChooser.h"
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
 #include "shell/ProgramFolder.h"
@@ -173,7 +174,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
 {
     QFileDialog dialog(this, QStringLiteral("Selezionare il file da allegare:"));
     dialog.setObjectName(QStringLiteral("dlgFile"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    brisvola::prepareFileChooser(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("Tutti i file (*)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

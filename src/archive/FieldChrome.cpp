@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 namespace brisvola {
 
@@ -85,10 +86,15 @@ private:
     Qt::FocusReason m_reason;
 };
 
-class DigitKeys : public QObject
+// Lets through only the allowed characters, typed or pasted; moving and editing keys and every
+// shortcut held with Control, Alt or Meta keep their meaning.
+class KeyFilter : public QObject
 {
 public:
-    explicit DigitKeys(QLineEdit *edit) : QObject(edit), m_edit(edit) {}
+    KeyFilter(QLineEdit *edit, QString allowed)
+        : QObject(edit), m_edit(edit), m_allowed(std::move(allowed))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -97,19 +103,44 @@ protected:
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Paste)) {
-            QString digits;
+            QString kept;
             for (QChar c : QGuiApplication::clipboard()->text())
-                if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                    digits += c;
-            m_edit->insert(digits);
+                if (m_allowed.contains(c))
+                    kept += c;
+            m_edit->insert(kept);
             return true;
         }
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
         const QString text = key->text();
         if (text.isEmpty() || !text.front().isPrint())
             return false; // editing and moving keys, Enter
         for (QChar c : text)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            if (!m_allowed.contains(c))
                 return true;
+        return false;
+    }
+
+private:
+    QLineEdit *m_edit;
+    QString m_allowed;
+};
+
+// Selects the whole text as the edit takes the focus, by keyboard or mouse: typing replaces it.
+class SelectOnFocus : public QObject
+{
+public:
+    explicit SelectOnFocus(QLineEdit *edit) : QObject(edit), m_edit(edit) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // After the mouse press that gave the focus has placed the cursor.
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, m_edit, [edit = m_edit] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            });
         return false;
     }
 
@@ -147,11 +178,22 @@ void acceptDigitsOnly(QLineEdit *edit)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
 }
 
-void discardNonDigitKeys(QLineEdit *edit)
+void filterKeys(QLineEdit *edit, const QString &allowed)
 {
-    edit->installEventFilter(new DigitKeys(edit));
+    edit->installEventFilter(new KeyFilter(edit, allowed));
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
+}
+
+void discardNonDigitKeys(QLineEdit *edit)
+{
+    filterKeys(edit, QStringLiteral("0123456789"));
+}
+
+void numberField(QLineEdit *edit, bool decimalComma)
+{
+    filterKeys(edit, decimalComma ? QStringLiteral("0123456789,") : QStringLiteral("0123456789"));
+    edit->installEventFilter(new SelectOnFocus(edit));
 }
 
 } // namespace brisvola

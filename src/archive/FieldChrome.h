@@ -7,8 +7,8 @@
 class QLineEdit;
 class QWidget;
 
-// The field conventions of the dialogs: the yellow rectangle behind the focused
-// field and the Enter key moving along a chain of fields.
+// The field conventions of every window: the yellow rectangle behind the focused field, the Enter
+// key moving along a chain of fields, the key filters of numeric fields.
 namespace brisvola {
 
 // Puts a yellow rectangle named effName behind field, shown while the field has the focus.
@@ -26,5 +26,11 @@ void acceptDigitsOnly(QLineEdit *edit);
 // text put in by the program (a card number with blanks) stays editable; a paste brings in only
 // the digits of the text pasted, and nothing can be dropped on the edit.
 void discardNonDigitKeys(QLineEdit *edit);
+// The same for any set of allowed characters. Shortcuts held with Control, Alt or Meta (select
+// all, copy, cut, undo) always pass.
+void filterKeys(QLineEdit *edit, const QString &allowed);
+// An amount or number field of an archive window: digits (and the decimal comma) only, and the
+// whole text selected as the field takes the focus, so that typing replaces it.
+void numberField(QLineEdit *edit, bool decimalComma);
 
 } // namespace brisvola

@@ -1,6 +1,7 @@
 #include "quotes/Logo.h"
 
 #include "quotes/LogoFile.h"
+#include "shell/FileChooser.h"
 #include "shell/Messages.h"
 
 #include <QFileDialog>
@@ -122,7 +123,7 @@ void TfrmLogo::btnSfogliaClick()
 {
     QFileDialog dialog(this, QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o "
                                             "Bitmap."));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    brisvola::prepareFileChooser(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"),
                            QStringLiteral("Immagine Bitmap (*.bmp)")});

@@ -3,6 +3,7 @@
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveForm.h"
 #include "archive/ArchiveWindow.h"
+#include "archive/FieldChrome.h"
 #include "archive/FormBuilder.h"
 #include "archive/RecordFile.h"
 #include "quotes/DatiVeicolo.h"
@@ -28,7 +29,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStackedLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -722,13 +722,10 @@ void TfrmPreventivi::configureArchive()
 
 void TfrmPreventivi::connectInputRules()
 {
-    const auto numberValidator = [this] {
-        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), this);
-    };
     for (int i = 0; i < quotes::lineCount; ++i) {
         LineControls &lc = m_lines[i];
         for (QLineEdit *e : {lc.quant, lc.prezzo, lc.sconto}) {
-            e->setValidator(numberValidator());
+            brisvola::numberField(e, true);
             e->installEventFilter(this);
             connect(e, &QLineEdit::textEdited, this, [this, i] {
                 m_lines[i].importo->clear();
@@ -736,14 +733,13 @@ void TfrmPreventivi::connectInputRules()
             });
         }
     }
-    m_percIva->setValidator(numberValidator());
+    brisvola::numberField(m_percIva, true);
     m_percIva->installEventFilter(this);
     connect(m_percIva, &QLineEdit::textEdited, this, &TfrmPreventivi::clearTotals);
 
     for (const char *name : {"txtIvaDitta", "txtIvaCliente"})
-        archiveform::require<QLineEdit>(this, QLatin1StringView(name))
-            ->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[0-9]*")), this));
+        brisvola::numberField(archiveform::require<QLineEdit>(this, QLatin1StringView(name)),
+                              false);
     for (const char *name : {"txtCodFiscDitta", "txtCodFiscCliente", "txtIban"})
         makeUpperCase(archiveform::require<QLineEdit>(this, QLatin1StringView(name)));
 }

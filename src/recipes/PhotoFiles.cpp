@@ -1,5 +1,6 @@
 #include "recipes/PhotoFiles.h"
 
+#include "shell/FileChooser.h"
 #include <QFileDialog>
 #include <QImageReader>
 #include <QImageWriter>
@@ -49,7 +50,7 @@ QString askJpegSaveName(QWidget *parent)
                        QStringLiteral("Selezionare la cartella in cui si desidera salvare il "
                                       "file Jpeg."));
     dialog.setObjectName(QStringLiteral("dlgSalvaFile"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    brisvola::prepareFileChooser(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("File Jpeg (*.jpg)"));
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
@@ -64,7 +65,7 @@ QString askPictureOpenName(QWidget *parent)
     QFileDialog dialog(parent,
                        QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
     dialog.setObjectName(QStringLiteral("dlgFile"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    brisvola::prepareFileChooser(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"),

@@ -1,6 +1,7 @@
 #include "recipes/Ricette.h"
 
 #include "archive/ArchiveWindow.h"
+#include "archive/FieldChrome.h"
 #include "archive/FormBuilder.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/PhotoFiles.h"
@@ -143,6 +144,7 @@ void TfrmRicette::buildFields(QWidget *panel)
     form.caption(QStringLiteral("Prezzo porzione:"), 0, 482);
     txtPrezzo = form.edit(QStringLiteral("Prezzo"), {0, 502, 134, 32});
     txtPrezzo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    brisvola::numberField(txtPrezzo, true);
     form.caption(QStringLiteral("Fonte ricetta:"), 146, 482);
     form.edit(QStringLiteral("Fonte"), {146, 502, 268, 32});
     form.caption(QStringLiteral("Servizio in tavola:"), 0, 544);
@@ -320,18 +322,8 @@ bool TfrmRicette::eventFilter(QObject *watched, QEvent *event)
             return false;
         }
     }
-    if (watched == txtPrezzo) {
-        if (event->type() == QEvent::KeyPress) {
-            const QString text = static_cast<QKeyEvent *>(event)->text();
-            if (!text.isEmpty() && text.at(0).isPrint()) {
-                const QChar c = text.at(0);
-                if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')))
-                    return true; // not a digit nor the comma: discarded
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            txtPrezzoExit();
-        }
-    }
+    if (watched == txtPrezzo && event->type() == QEvent::FocusOut)
+        txtPrezzoExit();
     return GradientBackground::eventFilter(watched, event);
 }
 

@@ -50,7 +50,8 @@ QString Unscramble(const QString &hex)
     const qsizetype n = hex.size() / 2;
     out.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
-        const auto b = static_cast<std::uint8_t>(hexDigit(hex[2 * i]) * 16 + hexDigit(hex[2 * i + 1]));
+        const auto b =
+            static_cast<std::uint8_t>(hexDigit(hex[2 * i]) * 16 + hexDigit(hex[2 * i + 1]));
         out += QChar(static_cast<char16_t>(b ^ (key >> 8)));
         key = nextKey(b, key);
     }

@@ -25,7 +25,9 @@ void TMisc::Open(const QString &sCommand)
 
 QString brisvola::mailtoLink(const QString &address, const QString &subject, const QString &body)
 {
-    const auto enc = [](const QString &s) { return QString::fromLatin1(QUrl::toPercentEncoding(s)); };
+    const auto enc = [](const QString &s) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(s));
+    };
     return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + enc(subject) +
            QStringLiteral("&body=") + enc(body);
 }

@@ -6,4 +6,8 @@ namespace brisvola {
 // runs the event loop.
 void startUp();
 
+// Loads Qt's Italian translations for Qt's own dialogs (done by startUp); false when they are not
+// installed, in which case those dialogs stay in English.
+bool installQtTranslations();
+
 } // namespace brisvola

@@ -117,6 +117,7 @@ private slots:
     void typeSaveBrowse();
     void requiredFieldsInOrder();
     void priceLeftAndSavedWhileFocused();
+    void typingIntoThePriceReplacesIt();
     void courseFieldAndPicker();
     void photoWrittenAndRead();
     void duplicateWithPhoto();
@@ -286,6 +287,28 @@ void TestRecipeWindow::priceLeftAndSavedWhileFocused()
     QCOMPARE(price->text(), QStringLiteral("2,35"));
     QCOMPARE(stored(1).text("Prezzo"), QStringLiteral("2,35"));
     QCOMPARE(QApplication::focusWidget(), f.get("btnFocus"));
+}
+
+void TestRecipeWindow::typingIntoThePriceReplacesIt()
+{
+    // Clicking into "0,00" and typing 12,5 once gave "12,50,00", which the normalisation turned
+    // into 0,00: the whole price is selected as the field takes the focus.
+    TempProgramFolder folder;
+    Window f;
+    QVERIFY(f.show());
+    QLineEdit *price = f.edit("txtPrezzo");
+    QCOMPARE(price->text(), QStringLiteral("0,00"));
+    QTest::mouseClick(price, Qt::LeftButton, {}, QPoint(10, price->height() / 2));
+    QTRY_COMPARE(price->selectedText(), QStringLiteral("0,00"));
+    QTest::keyClicks(price, QStringLiteral("12,5"));
+    f.edit("txtFonte")->setFocus();
+    QCOMPARE(price->text(), QStringLiteral("12,50"));
+
+    QTest::keyClick(f.edit("txtFonte"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), price);
+    QTRY_COMPARE(price->selectedText(), QStringLiteral("12,50"));
+    QTest::keyClicks(price, QStringLiteral("7"));
+    QCOMPARE(price->text(), QStringLiteral("7"));
 }
 
 void TestRecipeWindow::courseFieldAndPicker()

@@ -6,6 +6,7 @@
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Crypt.h"
+#include "shell/FileChooser.h"
 #include "shell/Help.h"
 #include "shell/HelpTopics.h"
 #include "shell/Password.h"
@@ -17,10 +18,14 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -479,6 +484,24 @@ private slots:
         QCOMPARE(m_urls.urls, (QList<QUrl>{pdf, pdf}));
         // The dialog is destroyed once closed.
         QVERIFY(!parent.findChild<QDialog *>());
+    }
+
+    void qtDialogsSpeakItalian()
+    {
+        QVERIFY(brisvola::installQtTranslations());
+        QFileDialog chooser;
+        brisvola::prepareFileChooser(chooser);
+        QCOMPARE(child<QLabel>(&chooser, "lookInLabel")->text(), QStringLiteral("Cerca in:"));
+        QCOMPARE(child<QLabel>(&chooser, "fileNameLabel")->text(),
+                 QStringLiteral("&Nome del file:"));
+        QCOMPARE(QMessageBox(QMessageBox::Warning, QString(), QString(),
+                             QMessageBox::Ok | QMessageBox::Cancel)
+                     .button(QMessageBox::Cancel)
+                     ->text(),
+                 QStringLiteral("Annulla"));
+        // The list's columns (name, size, type, date) read whole.
+        auto *list = child<QTreeView>(&chooser, "treeView");
+        QCOMPARE(list->header()->sectionResizeMode(1), QHeaderView::ResizeToContents);
     }
 
     void startUpShowsPasswordWindow()
