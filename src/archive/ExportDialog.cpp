@@ -2,6 +2,7 @@
 
 #include "archive/Cp1252.h"
 #include "archive/DialogParts.h"
+#include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "shell/Help.h"
 #include "shell/Messages.h"
@@ -36,8 +37,9 @@ ExportModel::ExportModel(QList<spreadsheet::Column> columns, QObject *parent)
 {
 }
 
-void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
+bool ExportModel::load(const QString &archivePath, const RecordLayout &layout, Progress *progress)
 {
+    bool whole = true;
     beginResetModel();
     m_bytes.clear();
     m_starts.assign(1, 0);
@@ -48,35 +50,38 @@ void ExportModel::load(const QString &archivePath, const RecordLayout &layout)
         m_starts.reserve(size_t(records * m_columns.size() + 1));
         // The cells are copied into a buffer that grows by doubling and is cut to size at the
         // end: appending to the array cell by cell costs more than reading the archive.
-        file.scan([this, &used](qint64, const RecordView &record) {
-            for (const spreadsheet::Column &c : m_columns) {
-                QByteArray computed;
-                QByteArrayView cell;
-                if (c.field >= 0) {
-                    cell = spreadsheet::trimmedBytes(record.rawBytes(c.field));
-                } else {
-                    computed = spreadsheet::cellBytes(c, record);
-                    cell = computed;
+        whole = file.scan(
+            [this, &used](qint64, const RecordView &record) {
+                for (const spreadsheet::Column &c : m_columns) {
+                    QByteArray computed;
+                    QByteArrayView cell;
+                    if (c.field >= 0) {
+                        cell = spreadsheet::trimmedBytes(record.rawBytes(c.field));
+                    } else {
+                        computed = spreadsheet::cellBytes(c, record);
+                        cell = computed;
+                    }
+                    if (used + cell.size() > m_bytes.size())
+                        m_bytes.resize(
+                            std::max({qsizetype(1 << 20), 2 * m_bytes.size(), used + cell.size()}));
+                    std::memcpy(m_bytes.data() + used, cell.data(), size_t(cell.size()));
+                    used += cell.size();
+                    m_starts.push_back(used);
                 }
-                if (used + cell.size() > m_bytes.size())
-                    m_bytes.resize(
-                        std::max({qsizetype(1 << 20), 2 * m_bytes.size(), used + cell.size()}));
-                std::memcpy(m_bytes.data() + used, cell.data(), size_t(cell.size()));
-                used += cell.size();
-                m_starts.push_back(used);
-            }
-            return true;
-        });
+                return true;
+            },
+            progress);
     } catch (const std::exception &) {
         // The grid keeps what was read, without a message.
     }
     m_bytes.truncate(used);
     m_bytes.squeeze();
     // A row cut short by a failure is dropped whole.
-    const size_t whole =
+    const size_t wholeRows =
         (m_starts.size() - 1) / size_t(m_columns.size()) * size_t(m_columns.size());
-    m_starts.resize(whole + 1);
+    m_starts.resize(wholeRows + 1);
     endResetModel();
+    return whole;
 }
 
 QByteArrayView ExportModel::cellBytes(qsizetype row, qsizetype column) const
@@ -93,20 +98,25 @@ QStringList ExportModel::cells(qsizetype row) const
     return out;
 }
 
-void ExportModel::writeRows(spreadsheet::Writer &writer) const
+bool ExportModel::writeRows(spreadsheet::Writer &writer, Progress *progress) const
 {
     std::vector<QByteArrayView> cells(size_t(m_columns.size()));
-    for (int r = 0; r < rowCount(); ++r) {
+    const int rows = rowCount();
+    for (int r = 0; r < rows; ++r) {
         for (qsizetype c = 0; c < m_columns.size(); ++c)
             cells[size_t(c)] = cellBytes(r, c);
         writer.row(cells.data());
+        if (progress && (r + 1) % 256 == 0 && !progress->advance(r + 1, rows))
+            return false;
     }
+    return true;
 }
 
-bool ExportModel::writeFile(const QString &path, const QString &sheetName) const
+bool ExportModel::writeFile(const QString &path, const QString &sheetName, Progress *progress) const
 {
-    return spreadsheet::write(path, sheetName, m_columns,
-                              [this](spreadsheet::Writer &writer) { writeRows(writer); });
+    return spreadsheet::write(path, sheetName, m_columns, [this, progress](auto &writer) {
+        return writeRows(writer, progress);
+    });
 }
 
 int ExportModel::rowCount(const QModelIndex &parent) const
@@ -232,9 +242,13 @@ void ExportDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        ProgressDialog progress(this, ProgressDialog::reading);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_model->load(m_config.archivePath(), *m_config.layout);
+        const bool whole = m_model->load(m_config.archivePath(), *m_config.layout, &progress);
         QApplication::restoreOverrideCursor();
+        // A grid stopped half-way is never exported: the window closes.
+        if (!whole)
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
     }
 }
 
@@ -261,9 +275,12 @@ void ExportDialog::cmdEsportaClick()
     if (!brisvola::askYesNo(this, question))
         return;
     const QString path = filePath();
+    ProgressDialog progress(this, ProgressDialog::writing);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = m_model->writeFile(path, m_config.sheetName);
+    const bool written = m_model->writeFile(path, m_config.sheetName, &progress);
     QApplication::restoreOverrideCursor();
+    if (progress.stopped())
+        return; // the previous file is left as it was
     if (!written) {
         brisvola::plainMessage(this, failureMessage);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/Progress.h"
 #include "archive/SpreadsheetWriter.h"
 
 #include <QAbstractTableModel>
@@ -33,14 +34,17 @@ public:
     explicit ExportModel(QList<spreadsheet::Column> columns, QObject *parent = nullptr);
 
     // Reads the whole archive in one pass; on a failure the rows read so far stay.
-    void load(const QString &archivePath, const RecordLayout &layout);
+    // Reads every record into the grid; false when the progress watcher stopped it (the grid then
+    // holds the records read so far).
+    bool load(const QString &archivePath, const RecordLayout &layout, Progress *progress = nullptr);
     // A row's cells as the grid shows them, and as bytes of code page 1252.
     QStringList cells(qsizetype row) const;
     QByteArrayView cellBytes(qsizetype row, qsizetype column) const;
     // Writes every row through a spreadsheet writer, in grid order.
-    void writeRows(spreadsheet::Writer &writer) const;
+    bool writeRows(spreadsheet::Writer &writer, Progress *progress = nullptr) const;
     // The spreadsheet file of every row at path (see spreadsheet::write); false on failure.
-    bool writeFile(const QString &path, const QString &sheetName) const;
+    bool writeFile(const QString &path, const QString &sheetName,
+                   Progress *progress = nullptr) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -4,6 +4,7 @@
 #include "archive/CriteriaMatcher.h"
 #include "archive/DialogParts.h"
 #include "archive/ListPrint.h"
+#include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
 #include "shell/Messages.h"
@@ -158,13 +159,20 @@ void FindDialog::btnCercaClick()
     m_count->setText(QString::number(matcher.inUse()));
 
     std::vector<listline::Entry> entries;
+    ProgressDialog progress(this, ProgressDialog::reading);
     try {
-        RecordFile(m_config.archivePath(), *m_config.layout)
-            .scan([&](qint64 position, const RecordView &record) {
-                if (matcher.matches(record))
-                    entries.push_back({m_config.line(record), position});
-                return true;
-            });
+        const bool whole = RecordFile(m_config.archivePath(), *m_config.layout)
+                               .scan(
+                                   [&](qint64 position, const RecordView &record) {
+                                       if (matcher.matches(record))
+                                           entries.push_back({m_config.line(record), position});
+                                       return true;
+                                   },
+                                   &progress);
+        if (!whole) { // stopped by the user: the criteria stay on screen
+            m_wait->hide();
+            return;
+        }
     } catch (const std::exception &) {
         m_wait->hide();
         brisvola::plainMessage(this, brisvola::archiveAccessMessage);

@@ -2,6 +2,7 @@
 
 #include "archive/DialogParts.h"
 #include "archive/ListPrint.h"
+#include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
 
@@ -38,13 +39,18 @@ void FlaggedListDialog::fill()
     const int flag = layout.field(m_config.flagField);
     const QString yes = QStringLiteral("Sì");
     std::vector<listline::Entry> entries;
-    // A failure ends the filling silently, keeping the lines read so far.
+    // A failure, or the user stopping a long reading, ends the filling silently, keeping the
+    // lines read so far.
+    ProgressDialog progress(this, ProgressDialog::reading);
     try {
-        RecordFile(m_config.archivePath(), layout).scan([&](qint64 position, const RecordView &r) {
-            if (r.text(flag) == yes)
-                entries.push_back({m_config.line(r), position});
-            return true;
-        });
+        RecordFile(m_config.archivePath(), layout)
+            .scan(
+                [&](qint64 position, const RecordView &r) {
+                    if (r.text(flag) == yes)
+                        entries.push_back({m_config.line(r), position});
+                    return true;
+                },
+                &progress);
     } catch (const std::exception &) {
     }
     if (m_config.sorted)

@@ -76,14 +76,15 @@ qint64 RecordFile::append(const Record &record)
     return position;
 }
 
-void RecordFile::scan(
-    const std::function<bool(qint64 position, const RecordView &record)> &visit) const
+bool RecordFile::scan(const std::function<bool(qint64 position, const RecordView &record)> &visit,
+                      Progress *progress) const
 {
     QFile file(m_path);
     openArchive(file);
     const int size = m_layout->recordSize();
     const qint64 total = recordCount(file, size);
     const qint64 perBlock = std::max<qint64>(1, (1 << 20) / size);
+    constexpr qint64 progressStep = 256;
     QByteArray block;
     qint64 position = 0;
     while (position < total) {
@@ -94,9 +95,14 @@ void RecordFile::scan(
         for (qint64 i = 0; i < n; ++i) {
             ++position;
             if (!visit(position, RecordView(*m_layout, block.constData() + i * size)))
-                return;
+                return true;
+            if (progress && position % progressStep == 0 && !progress->advance(position, total))
+                return false;
         }
     }
+    if (progress)
+        progress->advance(total, total);
+    return true;
 }
 
 qint64 RecordFile::positionFromText(const QString &label)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/Progress.h"
 #include "archive/RecordLayout.h"
 
 #include <QString>
@@ -28,8 +29,10 @@ public:
     qint64 append(const Record &record);
 
     // Reads records 1 to count in order, in large blocks. The visitor gets the position and a view
-    // of the record; returning false stops the scan.
-    void scan(const std::function<bool(qint64 position, const RecordView &record)> &visit) const;
+    // of the record; returning false stops the scan. A progress watcher, when given, hears every
+    // few hundred records how far the scan got, and can stop it: scan then returns false.
+    bool scan(const std::function<bool(qint64 position, const RecordView &record)> &visit,
+              Progress *progress = nullptr) const;
 
     // The position held by a window's position label: 0 for an empty label, the number otherwise;
     // anything else is an ArchiveError.

@@ -167,15 +167,15 @@ bool Writer::end()
 }
 
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
-           const std::function<void(Writer &writer)> &writeRows)
+           const std::function<bool(Writer &writer)> &writeRows)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     Writer writer(file, sheetName, columns);
     writer.begin();
-    writeRows(writer);
-    if (!writer.end()) {
+    const bool whole = writeRows(writer);
+    if (!writer.end() || !whole) {
         file.cancelWriting();
         return false;
     }
@@ -188,6 +188,7 @@ bool write(const QString &path, const QString &sheetName, const QList<Column> &c
     return write(path, sheetName, columns, [&](Writer &writer) {
         for (qsizetype r = 0; r < rowCount; ++r)
             writer.row(rowAt(r));
+        return true;
     });
 }
 

@@ -66,9 +66,10 @@ private:
 };
 
 // Writes the whole file at path, the rows given by writeRows through the writer; the previous file
-// is replaced only when the new one is complete. False on failure, the old file then left whole.
+// is replaced only when the new one is complete. writeRows returns false to stop (the user did).
+// False on failure or stop, the old file then left whole.
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
-           const std::function<void(Writer &writer)> &writeRows);
+           const std::function<bool(Writer &writer)> &writeRows);
 // The same from rows of cells (one cell per column).
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,
            qsizetype rowCount, const std::function<QStringList(qsizetype row)> &rowAt);

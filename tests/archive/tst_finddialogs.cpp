@@ -7,6 +7,7 @@
 #include "archive/FindDialog.h"
 #include "archive/FlaggedListDialog.h"
 #include "archive/ListPrint.h"
+#include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
 #include "shell/ProgramFolder.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -105,6 +107,7 @@ private slots:
     void flaggedListsOnlyFlagged();
     void exportGridAndFile();
     void exportFailureAndNo();
+    void longWorkShowsProgressAndStops();
 };
 
 void TestFindDialogs::searchListsSortedLines()
@@ -423,6 +426,73 @@ void TestFindDialogs::exportFailureAndNo()
     QCOMPARE(ExportDialog::failureMessage,
              QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                             "Accertarsi che il file di Excel non sia già aperto."));
+}
+
+void TestFindDialogs::longWorkShowsProgressAndStops()
+{
+    // A slow scan (each step of 256 records takes 60 ms) shows the progress dialog after half a
+    // second; "Interrompi" stops it.
+    Fixture f;
+    for (int i = 0; i < 3000; ++i)
+        f.add(QStringLiteral("Piatto %1").arg(i), QStringLiteral("Roma"), i % 2 == 0);
+    const QByteArray before = "il file di prima";
+    {
+        QFile old(f.folder.file(QStringLiteral("Prove.xls")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(before);
+    }
+    QStringList seen;
+    bool stopWriting = false;
+    ProgressDialog::setStepHook([&](QProgressDialog *dialog) {
+        QTest::qWait(60);
+        if (!dialog)
+            return;
+        seen << dialog->labelText();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral(" Brisvola"));
+        auto *stop = dialog->findChild<QPushButton *>();
+        QVERIFY(stop);
+        QCOMPARE(stop->text(), QStringLiteral("Interrompi"));
+        if (stopWriting && dialog->labelText().startsWith(QStringLiteral("Scrittura")))
+            stop->click();
+    });
+    MessageRecorder messages;
+    {
+        ExportDialog d(exportConfig(f));
+        d.show();
+        QVERIFY(!seen.isEmpty());
+        QVERIFY(seen.first().startsWith(QStringLiteral("Lettura dell'archivio in corso: ")));
+        QVERIFY(seen.last().endsWith(QStringLiteral(" schede lette su 3000.")));
+        QCOMPARE(d.findChild<QTableView *>()->model()->rowCount(), 3000);
+
+        seen.clear();
+        stopWriting = true;
+        clickButton(&d, "cmdEsporta");
+        QVERIFY(!seen.isEmpty());
+        QVERIFY(seen.first().startsWith(QStringLiteral("Scrittura del file in corso: ")));
+        // Stopped: no failure message, no question to open it, the previous file whole.
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral(
+                     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
+                     "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i "
+                     "dati adesso?")});
+        QFile old(f.folder.file(QStringLiteral("Prove.xls")));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), before);
+    }
+
+    // A find stopped while reading stays on its criteria.
+    seen.clear();
+    stopWriting = false;
+    ProgressDialog::setStepHook([&](QProgressDialog *dialog) {
+        QTest::qWait(60);
+        if (dialog)
+            dialog->findChild<QPushButton *>()->click();
+    });
+    FindDialog find(f.find());
+    find.show();
+    clickButton(&find, "btnCerca");
+    QVERIFY(!recordList(&find)->isVisible());
+    ProgressDialog::setStepHook({});
 }
 
 QTEST_MAIN(TestFindDialogs)
