@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "archive/ArchiveError.h"
 #include "archive/Cp1252.h"

@@ -404,7 +404,7 @@ void TestQuoteWindows::eventDetails()
 {
     QuotesFixture f;
     f.show();
-    onNextModal([](QWidget *modal) {
+    const auto applied = onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QVERIFY(d);
         QCOMPARE(d->windowTitle(), QStringLiteral(" Altre informazioni"));
@@ -420,7 +420,7 @@ void TestQuoteWindows::eventDetails()
     QCOMPARE(f.window->memImmatricolazione->text(), QStringLiteral("120"));
 
     // Annulla changes nothing; reopening shows the values applied.
-    onNextModal([](QWidget *modal) {
+    const auto cancelled = onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QCOMPARE(d->txtVeicolo->text(), QStringLiteral("matrimonio"));
         d->txtVeicolo->setText(QStringLiteral("battesimo"));

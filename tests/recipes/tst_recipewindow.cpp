@@ -32,9 +32,9 @@ using brisvola::MessageKind;
 
 namespace {
 
-void chooseFile(const QString &path)
+ModalExpectation chooseFile(const QString &path)
 {
-    onNextModal([path](QWidget *w) {
+    return onNextModal([path](QWidget *w) {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         QVERIFY(dialog);
         dialog->selectFile(path);
@@ -300,7 +300,7 @@ void TestRecipeWindow::courseFieldAndPicker()
 
     // A letter opens the picker; "Importa dati" with nothing selected warns and stays open.
     bool checked = false;
-    onNextModal([&](QWidget *w) {
+    const auto picker = onNextModal([&](QWidget *w) {
         auto *picker = qobject_cast<TfrmImportaPortata *>(w);
         QVERIFY(picker);
         QCOMPARE(picker->windowTitle(), QStringLiteral(" Importazione portata"));
@@ -325,7 +325,7 @@ void TestRecipeWindow::courseFieldAndPicker()
     QCOMPARE(course->text(), QStringLiteral("Caffè"));
 
     // "Chiudi" changes nothing; the picker icon opens it too.
-    onNextModal([](QWidget *w) {
+    const auto closed = onNextModal([](QWidget *w) {
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnChiudi")), Qt::LeftButton);
     });
     f.click("impPortata");
@@ -350,7 +350,7 @@ void TestRecipeWindow::photoWrittenAndRead()
     f.click("cmdNuovo");
     QVERIFY(f.w->photoIsPlaceholder());
     f.fillRequired(QStringLiteral("Con foto"));
-    chooseFile(source);
+    const auto chooser = chooseFile(source);
     f.click("btnCaricaFoto");
     QCOMPARE(f.w->photo().size(), QSize(640, 480));
     f.click("cmdSalva");
@@ -380,7 +380,7 @@ void TestRecipeWindow::photoWrittenAndRead()
 
     // Clearing the photo, and saving the photo to a chosen file (".jpg" added).
     f.w->setPhoto(testPhoto(Qt::blue));
-    chooseFile(folder.file(QStringLiteral("copia")));
+    const auto saveChooser = chooseFile(folder.file(QStringLiteral("copia")));
     f.click("btnSalvaFoto");
     QCOMPARE(recipes::readPicture(folder.file(QStringLiteral("copia.jpg"))).size(),
              QSize(640, 480));
@@ -510,7 +510,7 @@ void TestRecipeWindow::attachments()
 
     f.get<QLabel>("lblDesc02")->setText(QStringLiteral("  resta  "));
     // Attach into slot 1, apply: the labels of the card change, the file is in the folder.
-    onNextModal([&](QWidget *w) {
+    const auto attach = onNextModal([&](QWidget *w) {
         auto *dialog = qobject_cast<TfrmAllegaCartella *>(w);
         QVERIFY(dialog);
         QCOMPARE(dialog->lblMemory->text(), QStringLiteral("ricette"));
@@ -518,7 +518,7 @@ void TestRecipeWindow::attachments()
                  QStringLiteral("resta"));
         auto *apri = dialog->findChild<QPushButton *>(QStringLiteral("btnApri01"));
         QVERIFY(!apri->isEnabled());
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnSfoglia01")),
                           Qt::LeftButton);
         QVERIFY(apri->isEnabled());
@@ -537,8 +537,8 @@ void TestRecipeWindow::attachments()
     // The same name again, answering No: the old file stays and the slot refers to it.
     write(outside + QStringLiteral("/menù.txt"), "nuovissimo");
     messages.answerNext(brisvola::MessageAnswer::No);
-    onNextModal([&](QWidget *w) {
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+    const auto keep = onNextModal([&](QWidget *w) {
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnSfoglia02")),
                           Qt::LeftButton);
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnApplica")),
@@ -555,8 +555,8 @@ void TestRecipeWindow::attachments()
 
     // Yes replaces it; then "Annulla" after clearing a slot leaves the card's slots as they were.
     messages.answerNext(brisvola::MessageAnswer::Yes);
-    onNextModal([&](QWidget *w) {
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+    const auto replace = onNextModal([&](QWidget *w) {
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnSfoglia03")),
                           Qt::LeftButton);
         QTest::mouseClick(w->findChild<QToolButton *>(QStringLiteral("imgCancella01")),
@@ -592,7 +592,7 @@ void TestRecipeWindow::attachmentNamesAreBare()
 
     Window f;
     f.get<QLabel>("lblFile01")->setText(QStringLiteral("../Ricettario.pro"));
-    onNextModal([&](QWidget *w) {
+    const auto invalid = onNextModal([&](QWidget *w) {
         auto *apri = w->findChild<QPushButton *>(QStringLiteral("btnApri01"));
         QVERIFY(apri->isEnabled());
         QTest::mouseClick(apri, Qt::LeftButton);
