@@ -17,6 +17,25 @@
 
 #include <memory>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString updated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString duplicateRefused =
+    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                   "questa è stata inserita in archivio.");
+const QString duplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString archiveAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
@@ -154,7 +173,7 @@ void TestArchiveWindow::navigationOnEmptyArchive()
     if (message) {
         QVERIFY(QFile::exists(f.path)); // the first operation creates the archive empty
         QCOMPARE(QFileInfo(f.path).size(), 0);
-        QCOMPARE(messages.texts(), QStringList{ArchiveWindow::emptyArchiveMessage});
+        QCOMPARE(messages.texts(), QStringList{texts::emptyArchive});
         QCOMPARE(messages.shown[0].kind, MessageKind::Information);
         QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::OkCancel);
     } else {
@@ -205,8 +224,7 @@ void TestArchiveWindow::saveTwiceAppendsThenOverwrites()
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
     QCOMPARE(f.position(), QStringLiteral("1"));
-    QCOMPARE(messages.texts(),
-             (QStringList{ArchiveWindow::insertedMessage, ArchiveWindow::updatedMessage}));
+    QCOMPARE(messages.texts(), (QStringList{texts::inserted, texts::updated}));
     RecordFile file(f.path, layout());
     QCOMPARE(file.count(), 1);
     const Record r = file.read(1);
@@ -249,7 +267,7 @@ void TestArchiveWindow::duplicate()
     MessageRecorder messages;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
     f.click("cmdDuplica");
-    QCOMPARE(messages.last(), ArchiveWindow::duplicateRefusedMessage);
+    QCOMPARE(messages.last(), texts::duplicateRefused);
     QCOMPARE(messages.shown.last().kind, MessageKind::Warning);
 
     Record stored = record(QStringLiteral("Rossi"), QStringLiteral("Bari"));
@@ -261,7 +279,7 @@ void TestArchiveWindow::duplicate()
     QCOMPARE(f.file01->text(), QStringLiteral("carta.pdf"));
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::duplicatedMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::duplicated});
     QCOMPARE(messages.shown[0].kind, MessageKind::Information);
     QVERIFY(f.position().isEmpty());
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
@@ -288,14 +306,14 @@ void TestArchiveWindow::archiveFailureKeepsScreen()
                                  brisvola::MessageButtons::Ok);
     f.fill(QStringLiteral("Rossi"), QStringLiteral("Bari"));
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
     QVERIFY(f.position().isEmpty());
     for (const char *c : {"cmdPrimo", "cmdAvanti", "cmdIndietro", "cmdUltimo"}) {
         messages.clear();
         f.click(c);
-        QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+        QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
         QCOMPARE(messages.shown[0].kind, MessageKind::Error);
         QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::OkCancel);
         QCOMPARE(f.citta->text(), QStringLiteral("Bari"));
@@ -305,7 +323,7 @@ void TestArchiveWindow::archiveFailureKeepsScreen()
     f.archive->positionLabel()->setText(QStringLiteral("x"));
     messages.clear();
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
 }
 
 void TestArchiveWindow::newCardClearsAndFocusesFirstField()
@@ -345,14 +363,14 @@ void TestArchiveWindow::failuresInsideHooks()
     QVERIFY(messages.shown.isEmpty());
     f.archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Error);
     f.click("cmdNuovo");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
 
     messages.clear();
     f.fill(QStringLiteral("Rossi"), QStringLiteral("Bari"));
     f.archive->hooks.check = []() -> bool { throw ArchiveError("totals"); };
     f.archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Warning);
     QVERIFY(f.position().isEmpty());
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
@@ -406,7 +424,7 @@ void TestArchiveWindow::hints()
 {
     TempProgramFolder folder;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
-    QCOMPARE(f.info->text(), ArchiveWindow::readyHint);
+    QCOMPARE(f.info->text(), texts::readyHint);
     auto *salva = f.window.findChild<QWidget *>(QStringLiteral("cmdSalva"));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(salva, &enter);

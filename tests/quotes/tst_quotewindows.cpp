@@ -25,6 +25,14 @@
 #include <QToolButton>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString settingsNotWritten = QStringLiteral(
+    "Attenzione: non è stato possibile salvare le impostazioni nel file Numerazione.ini.\r\n\r\n"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
@@ -488,7 +496,7 @@ void TestQuoteWindows::closingWithUnwritableSettings()
     QVERIFY(QDir().mkpath(quotes::settingsPath())); // a folder where the file should be
     f.show();
     f.window->close();
-    QCOMPARE(f.messages.texts(), QStringList{quotes::settingsWriteMessage});
+    QCOMPARE(f.messages.texts(), QStringList{texts::settingsNotWritten});
     QCOMPARE(f.messages.shown.last().kind, MessageKind::Warning);
     QVERIFY(!f.window->isVisible());
     QVERIFY(f.launcher->isVisible());

@@ -28,6 +28,38 @@
 #include <functional>
 #include <memory>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString updated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString duplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString archiveAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
+const QString nameRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare il nome della ricetta.");
+const QString courseRequired =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la portata.");
+const QString descriptionRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la descrizione da inserire nel menu.");
+const QString noCourseSelected =
+    QStringLiteral("Attenzione: selezionare dall'elenco la portata da importare prima di premere "
+                   "il pulsante Importa dati.");
+const QString overwriteQuestion =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
+                   "stesso nome.\r\n\r\n"
+                   "Si vuole sovrascrivere il file esistente?");
+const QString invalidAttachmentName =
+    QStringLiteral("Attenzione: il nome del file allegato non è valido.\r\n\r\n"
+                   "Il nome deve indicare un file della cartella dei documenti allegati, senza "
+                   "percorso: il file non può essere aperto.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
@@ -143,7 +175,7 @@ void TestRecipeWindow::controlsAndShow()
         QVERIFY(f.get(dialog)->isEnabled());
     for (const char *hidden : {"lblFile01", "lblDesc03", "imgBianco"})
         QVERIFY(f.get(hidden)->isHidden());
-    QCOMPARE(f.get<QLabel>("panInfo")->text(), ArchiveWindow::readyHint);
+    QCOMPARE(f.get<QLabel>("panInfo")->text(), texts::readyHint);
 
     f.edit("txtNome")->setText(QStringLiteral("avanzo"));
     f.get<QLabel>("lblPosizione")->setText(QStringLiteral("3"));
@@ -203,10 +235,10 @@ void TestRecipeWindow::typeSaveBrowse()
     f.edit("txtDescrizione")->setText(QStringLiteral("Lasagne al forno"));
     f.get<QCheckBox>("chkSegnalata")->setChecked(true);
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::insertedMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::inserted});
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
-    QCOMPARE(messages.last(), ArchiveWindow::updatedMessage);
+    QCOMPARE(messages.last(), texts::updated);
 
     const Record r = stored(1);
     QCOMPARE(r.rawText(0), QStringLiteral("  Lasagne")); // stored as typed
@@ -243,10 +275,9 @@ void TestRecipeWindow::requiredFieldsInOrder()
         QString message;
         const char *focus;
     };
-    const Step steps[] = {
-        {nullptr, TfrmRicette::nameRequiredMessage, "txtNome"},
-        {"txtNome", TfrmRicette::courseRequiredMessage, "txtPortata"},
-        {"txtPortata", TfrmRicette::descriptionRequiredMessage, "txtDescrizione"}};
+    const Step steps[] = {{nullptr, texts::nameRequired, "txtNome"},
+                          {"txtNome", texts::courseRequired, "txtPortata"},
+                          {"txtPortata", texts::descriptionRequired, "txtDescrizione"}};
     for (const Step &s : steps) {
         if (s.fill)
             f.edit(s.fill)->setText(QStringLiteral("x"));
@@ -311,7 +342,7 @@ void TestRecipeWindow::courseFieldAndPicker()
         QVERIFY(picker->findChild<QLabel *>(QStringLiteral("icoMano"))->isHidden());
         QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("btnImporta")),
                           Qt::LeftButton);
-        QCOMPARE(messages.last(), TfrmImportaPortata::noSelectionMessage);
+        QCOMPARE(messages.last(), texts::noCourseSelected);
         QVERIFY(picker->isVisible());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(13)).center());
@@ -375,8 +406,7 @@ void TestRecipeWindow::photoWrittenAndRead()
     f.click("cmdIndietro");
     f.click("cmdAvanti");
     QVERIFY(f.w->photoIsPlaceholder());
-    QCOMPARE(messages.texts(),
-             (QStringList{ArchiveWindow::insertedMessage, ArchiveWindow::insertedMessage}));
+    QCOMPARE(messages.texts(), (QStringList{texts::inserted, texts::inserted}));
 
     // Clearing the photo, and saving the photo to a chosen file (".jpg" added).
     f.w->setPhoto(testPhoto(Qt::blue));
@@ -402,7 +432,7 @@ void TestRecipeWindow::duplicateWithPhoto()
     f.click("cmdSalva");
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::duplicatedMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::duplicated});
     QVERIFY(f.position().isEmpty());
     QVERIFY(f.w->photoIsPlaceholder());
     QCOMPARE(f.edit("txtNome")->text(), QStringLiteral("Orata"));
@@ -429,7 +459,7 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.fillRequired(QStringLiteral("Gnocchi"));
     f.get<QPlainTextEdit>("txtPreparazione")->setPlainText(QStringLiteral("Impastare..."));
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::Ok);
     QVERIFY(f.position().isEmpty());
@@ -455,7 +485,7 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.w->setPhoto(testPhoto(Qt::yellow));
     messages.clear();
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{ArchiveWindow::insertedMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::inserted});
     QCOMPARE(f.position(), QStringLiteral("2"));
     QVERIFY(f.w->photoIsPlaceholder());
 }
@@ -488,7 +518,7 @@ void TestRecipeWindow::damagedArchiveOpens()
     // Saving it again writes a whole, terminated record in its place.
     f.click("cmdSalva");
     QCOMPARE(RecordFile(recipes::archivePath(), recipes::recipeLayout()).count(), 1);
-    QCOMPARE(messages.last(), ArchiveWindow::updatedMessage);
+    QCOMPARE(messages.last(), texts::updated);
 }
 
 void TestRecipeWindow::attachments()
@@ -545,7 +575,7 @@ void TestRecipeWindow::attachments()
                           Qt::LeftButton);
     });
     f.click("cmdFile");
-    QCOMPARE(messages.last(), TfrmAllegaCartella::overwriteQuestion);
+    QCOMPARE(messages.last(), texts::overwriteQuestion);
     QCOMPARE(messages.shown.last().kind, MessageKind::Question);
     QCOMPARE(f.get<QLabel>("lblFile02")->text(), QStringLiteral("menù.txt"));
     QFile old(attached);
@@ -600,7 +630,7 @@ void TestRecipeWindow::attachmentNamesAreBare()
                           Qt::LeftButton);
     });
     f.click("cmdFile");
-    QCOMPARE(messages.texts(), QStringList{TfrmAllegaCartella::invalidNameMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::invalidAttachmentName});
     QVERIFY(m_opened.isEmpty());
 }
 
