@@ -56,8 +56,6 @@ public:
     ModalExpectation(const ModalExpectation &) = delete;
     ModalExpectation &operator=(const ModalExpectation &) = delete;
 
-    bool came() const { return *m_came; }
-
 private:
     QTimer *m_timer;
     std::shared_ptr<bool> m_came = std::make_shared<bool>(false);
