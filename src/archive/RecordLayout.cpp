@@ -7,15 +7,27 @@
 #include <utility>
 
 RecordLayout::RecordLayout(FieldEncoding encoding, std::initializer_list<FieldSpec> fields)
-    : m_encoding(encoding), m_fields(fields)
+    : m_encoding(encoding)
 {
-    m_offsets.reserve(m_fields.size());
-    for (const FieldSpec &f : m_fields) {
-        if (f.length < 0 || (encoding == FieldEncoding::LengthPrefixed && f.length > 255))
-            throw std::logic_error(std::string("field too long for one length byte: ") + f.name);
-        m_offsets.push_back(m_size);
-        m_size += f.length + 1;
+    for (const FieldSpec &f : fields) {
+        if (f.count == 0) {
+            add(f.name, f.length);
+            continue;
+        }
+        if (f.count < 0 || f.count > 99)
+            throw std::logic_error(std::string("a group holds 1 to 99 fields: ") + f.name);
+        for (int n = 1; n <= f.count; ++n)
+            add(QByteArray(f.name) + QByteArray::number(n).rightJustified(2, '0'), f.length);
     }
+}
+
+void RecordLayout::add(QByteArray name, int length)
+{
+    if (length < 0 || (m_encoding == FieldEncoding::LengthPrefixed && length > 255))
+        throw std::logic_error("field too long for one length byte: " + name.toStdString());
+    m_fields.push_back({std::move(name), length});
+    m_offsets.push_back(m_size);
+    m_size += length + 1;
 }
 
 int RecordLayout::indexOf(QLatin1StringView name) const
@@ -37,7 +49,7 @@ int RecordLayout::field(const char *name) const
 QStringList RecordLayout::names() const
 {
     QStringList out;
-    for (const FieldSpec &f : m_fields)
+    for (const Field &f : m_fields)
         out << QLatin1StringView(f.name);
     return out;
 }

@@ -14,11 +14,19 @@ enum class FieldEncoding
     LengthPrefixed  // one length byte L, then L characters (never more than N are taken)
 };
 
+// One line of a layout table: a field, or a group of fields of one capacity.
 struct FieldSpec
 {
     const char *name; // the field's name, which is also the name of the control that edits it
     int length;       // N, the most characters it holds
+    int count = 0;    // a group: name01 ... nameNN, count fields one after the other (at most 99)
 };
+
+// The group Base01 ... BaseNN of count fields of N characters each, as one line of a table.
+constexpr FieldSpec fieldGroup(const char *base, int count, int length)
+{
+    return {base, length, count};
+}
 
 // An archive's record, declared once as a table of fields. Offsets and the record size follow
 // from the table; nothing else in the program spells out an offset.
@@ -31,7 +39,7 @@ public:
     int recordSize() const { return m_size; }
     int fieldCount() const { return int(m_fields.size()); }
 
-    const char *name(int field) const { return m_fields[field].name; }
+    const char *name(int field) const { return m_fields[field].name.constData(); }
     int length(int field) const { return m_fields[field].length; }
     int offset(int field) const { return m_offsets[field]; }
 
@@ -52,8 +60,16 @@ public:
     void setText(char *record, int field, const QString &value) const;
 
 private:
+    struct Field
+    {
+        QByteArray name; // groups give their fields generated names: the layout owns every name
+        int length;
+    };
+
+    void add(QByteArray name, int length);
+
     FieldEncoding m_encoding;
-    std::vector<FieldSpec> m_fields;
+    std::vector<Field> m_fields;
     std::vector<int> m_offsets;
     int m_size = 0;
 };

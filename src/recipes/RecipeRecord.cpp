@@ -7,14 +7,27 @@ namespace recipes {
 
 const RecordLayout &recipeLayout()
 {
-    static const RecordLayout layout(
-        FieldEncoding::ZeroTerminated,
-        {{"Nome", 120},          {"Portata", 50},      {"Nazionalita", 50}, {"Difficolta", 50},
-         {"Vino", 50},           {"Tempo", 30},        {"Calorie", 30},     {"Ingredienti", 5000},
-         {"Preparazione", 5000}, {"Descrizione", 250}, {"Prezzo", 15},      {"Fonte", 50},
-         {"Servizio", 250},      {"Note", 250},        {"Segnalata", 2},    {"File01", 250},
-         {"File02", 250},        {"File03", 250},      {"Desc01", 250},     {"Desc02", 250},
-         {"Desc03", 250}});
+    static const RecordLayout layout(FieldEncoding::ZeroTerminated,
+                                     {
+                                         {"Nome", 120},
+                                         {"Portata", 50},
+                                         {"Nazionalita", 50},
+                                         {"Difficolta", 50},
+                                         {"Vino", 50},
+                                         {"Tempo", 30},
+                                         {"Calorie", 30},
+                                         {"Ingredienti", 5000},
+                                         {"Preparazione", 5000},
+                                         {"Descrizione", 250},
+                                         {"Prezzo", 15},
+                                         {"Fonte", 50},
+                                         {"Servizio", 250},
+                                         {"Note", 250},
+                                         {"Segnalata", 2},
+                                         // The three attached files and their descriptions
+                                         fieldGroup("File", 3, 250),
+                                         fieldGroup("Desc", 3, 250),
+                                     });
     return layout;
 }
 

@@ -17,6 +17,25 @@
 
 #include <memory>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString updated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString duplicateRefused =
+    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
+                   "questa è stata inserita in archivio.");
+const QString duplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString archiveAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
@@ -159,8 +178,7 @@ void TestArchiveWindow::navigationOnEmptyArchive()
     if (message) {
         QVERIFY(QFile::exists(f.path)); // the first operation creates the archive empty
         QCOMPARE(QFileInfo(f.path).size(), 0);
-        QCOMPARE(messages.texts(),
-                 QStringList{QStringLiteral("L'archivio non contiene nessuna scheda.")});
+        QCOMPARE(messages.texts(), QStringList{texts::emptyArchive});
         QCOMPARE(messages.shown[0].kind, MessageKind::Information);
         QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::OkCancel);
     } else {
@@ -211,12 +229,7 @@ void TestArchiveWindow::saveTwiceAppendsThenOverwrites()
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
     QCOMPARE(f.position(), QStringLiteral("1"));
-    QCOMPARE(
-        messages.texts(),
-        (QStringList{
-            QStringLiteral("La scheda corrente è stata inserita in archivio."),
-            QStringLiteral(
-                "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")}));
+    QCOMPARE(messages.texts(), (QStringList{texts::inserted, texts::updated}));
     RecordFile file(f.path, layout());
     QCOMPARE(file.count(), 1);
     const Record r = file.read(1);
@@ -259,9 +272,7 @@ void TestArchiveWindow::duplicate()
     MessageRecorder messages;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
     f.click("cmdDuplica");
-    QCOMPARE(messages.last(),
-             QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
-                            "che questa è stata inserita in archivio."));
+    QCOMPARE(messages.last(), texts::duplicateRefused);
     QCOMPARE(messages.shown.last().kind, MessageKind::Warning);
 
     Record stored = record(QStringLiteral("Rossi"), QStringLiteral("Bari"));
@@ -273,10 +284,7 @@ void TestArchiveWindow::duplicate()
     QCOMPARE(f.file01->text(), QStringLiteral("carta.pdf"));
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral(
-                 "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
-                 "termine premere Salva per inserire la scheda in archivio.")});
+    QCOMPARE(messages.texts(), QStringList{texts::duplicated});
     QCOMPARE(messages.shown[0].kind, MessageKind::Information);
     QVERIFY(f.position().isEmpty());
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
@@ -303,14 +311,14 @@ void TestArchiveWindow::archiveFailureKeepsScreen()
                                  brisvola::MessageButtons::Ok);
     f.fill(QStringLiteral("Rossi"), QStringLiteral("Bari"));
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
     QVERIFY(f.position().isEmpty());
     for (const char *c : {"cmdPrimo", "cmdAvanti", "cmdIndietro", "cmdUltimo"}) {
         messages.clear();
         f.click(c);
-        QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+        QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
         QCOMPARE(messages.shown[0].kind, MessageKind::Error);
         QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::OkCancel);
         QCOMPARE(f.citta->text(), QStringLiteral("Bari"));
@@ -320,7 +328,7 @@ void TestArchiveWindow::archiveFailureKeepsScreen()
     f.archive->positionLabel()->setText(QStringLiteral("x"));
     messages.clear();
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
 }
 
 void TestArchiveWindow::newCardClearsAndFocusesFirstField()
@@ -359,7 +367,7 @@ void TestArchiveWindow::failuresInsideHooks()
     f.archive->config().prepareNew = []() -> bool { throw ArchiveError("numbering"); };
     f.archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Warning);
     f.click("cmdNuovo");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Warning);
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi")); // New stopped before clearing
 
@@ -368,7 +376,7 @@ void TestArchiveWindow::failuresInsideHooks()
     f.archive->hooks.check = []() -> bool { throw ArchiveError("totals"); };
     f.archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Warning);
     QVERIFY(f.position().isEmpty());
     QCOMPARE(f.nome->text(), QStringLiteral("Rossi"));
@@ -422,7 +430,7 @@ void TestArchiveWindow::hints()
 {
     TempProgramFolder folder;
     Fixture f(folder.file(QStringLiteral("Prova.pro")));
-    QCOMPARE(f.info->text(), ArchiveWindow::readyHint);
+    QCOMPARE(f.info->text(), texts::readyHint);
     auto *salva = f.window.findChild<QWidget *>(QStringLiteral("cmdSalva"));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(salva, &enter);

@@ -23,6 +23,24 @@
 #include <QToolButton>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString archiveAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
+const QString exportQuestion =
+    QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+                   "numero di schede presenti in archivio.\r\n\r\n"
+                   "Si vuole esportare i dati adesso?");
+const QString exportDone =
+    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                   "Si vuole aprire il file di Excel?");
+const QString exportFailure =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                   "Accertarsi che il file di Excel non sia già aperto.");
+} // namespace texts
+
 namespace {
 const RecordLayout layout(FieldEncoding::LengthPrefixed,
                           {{"Nome", 30}, {"Citta", 20}, {"Flag", 2}});
@@ -288,7 +306,7 @@ void TestFindDialogs::searchFailureStaysOnCriteria()
     FindDialog d(c);
     d.show();
     clickButton(&d, "btnCerca");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown.first().kind, brisvola::MessageKind::Plain);
     QVERIFY(d.findChild<QWidget *>(QStringLiteral("panAvvio"))->isVisible());
     QVERIFY(!d.findChild<QWidget *>(QStringLiteral("lblAttendere"))->isVisible());
@@ -392,7 +410,7 @@ void TestFindDialogs::exportGridAndFile()
 
     clickButton(&d, "cmdEsporta");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(messages.texts(), QStringList({ExportDialog::question, ExportDialog::doneQuestion}));
+    QCOMPARE(messages.texts(), QStringList({texts::exportQuestion, texts::exportDone}));
     QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::YesNo);
     QFile file(f.folder.file(QStringLiteral("Prove.xls")));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -421,11 +439,8 @@ void TestFindDialogs::exportFailureAndNo()
     QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("Prove.xls")));
     messages.clear();
     clickButton(&d, "cmdEsporta");
-    QCOMPARE(messages.texts(), QStringList({ExportDialog::question, ExportDialog::failureMessage}));
+    QCOMPARE(messages.texts(), QStringList({texts::exportQuestion, texts::exportFailure}));
     QCOMPARE(messages.shown[1].kind, brisvola::MessageKind::Plain);
-    QCOMPARE(ExportDialog::failureMessage,
-             QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                            "Accertarsi che il file di Excel non sia già aperto."));
 }
 
 void TestFindDialogs::longWorkShowsProgressAndStops()

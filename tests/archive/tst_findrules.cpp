@@ -1,6 +1,6 @@
 // Find, list and export rules without any window: criteria, list lines, order, quick find and the
 // spreadsheet file.
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "archive/CriteriaMatcher.h"
 #include "archive/ListLine.h"

@@ -1,7 +1,7 @@
 #include "archive/IniFile.h"
 #include "archive/NumberText.h"
 
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "archive/ArchiveError.h"
 #include "archive/Cp1252.h"
@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 // A small layout of each encoding; the archives' own tables are tested in their apps.
@@ -81,6 +83,27 @@ void TestRecords::layoutOffsets()
     QCOMPARE(zeroLayout.offset(1), 6);
     QCOMPARE(zeroLayout.field("Note"), 1);
     QCOMPARE(zeroLayout.indexOf(QLatin1StringView("Assente")), -1);
+
+    // A group is its fields one after the other, numbered from 01 with two digits; the layout
+    // keeps its own copy of every name, the table's texts may go.
+    char base[] = "Riga";
+    const RecordLayout grouped(FieldEncoding::LengthPrefixed,
+                               {{"Titolo", 5}, fieldGroup(base, 12, 4), {"Fine", 1}});
+    std::strcpy(base, "Xxxx");
+    QCOMPARE(grouped.fieldCount(), 14);
+    QCOMPARE(grouped.recordSize(), 6 + 12 * 5 + 2);
+    QCOMPARE(grouped.names().mid(0, 3),
+             (QStringList{QStringLiteral("Titolo"), QStringLiteral("Riga01"),
+                          QStringLiteral("Riga02")}));
+    QCOMPARE(QLatin1StringView(grouped.name(12)), QLatin1StringView("Riga12"));
+    QCOMPARE(QLatin1StringView(grouped.name(13)), QLatin1StringView("Fine"));
+    QCOMPARE(grouped.field("Riga10"), 10);
+    QCOMPARE(grouped.offset(grouped.field("Riga01")), 6);
+    QCOMPARE(grouped.offset(grouped.field("Riga10")), 6 + 9 * 5);
+    QCOMPARE(grouped.length(grouped.field("Riga07")), 4);
+    QCOMPARE(grouped.offset(grouped.field("Fine")), 66);
+    QCOMPARE(grouped.indexOf(QLatin1StringView("Riga13")), -1);
+    QCOMPARE(grouped.indexOf(QLatin1StringView("Riga")), -1);
 }
 
 void TestRecords::fieldWrite_data()

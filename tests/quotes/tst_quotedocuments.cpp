@@ -21,6 +21,17 @@
 #include <QPushButton>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString pdfDone =
+    QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                   "Si vuole aprire il file?");
+const QString pdfFailure =
+    QStringLiteral("Attenzione: il sistema non permette di creare il file PDF.\n\r\n\r"
+                   "Accertarsi che il file Preventivo.pdf non sia già aperto e di possedere i "
+                   "privilegi di scrittura nella cartella di installazione del programma.");
+} // namespace texts
+
 using brisvola::MessageAnswer;
 using brisvola::MessageKind;
 using brisvola::documents::PrintMode;
@@ -409,7 +420,7 @@ void TestQuoteDocuments::pdfFile()
     f.messages.answerNext(MessageAnswer::Yes);
     pdf.btnStampa->click();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(f.messages.texts(), QStringList{TfrmCrea_PDF_Prev::doneQuestion});
+    QCOMPARE(f.messages.texts(), QStringList{texts::pdfDone});
     QCOMPARE(f.messages.shown[0].kind, MessageKind::Question);
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
     QVERIFY(!pdf.isVisible());
@@ -457,7 +468,7 @@ void TestQuoteDocuments::pdfFile()
     f.messages.clear();
     f.messages.answerNext(MessageAnswer::No);
     again.btnStampa->click();
-    QCOMPARE(f.messages.texts(), QStringList{TfrmCrea_PDF_Prev::doneQuestion});
+    QCOMPARE(f.messages.texts(), QStringList{texts::pdfDone});
     QVERIFY(again.isVisible());
     const QString second =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -473,7 +484,7 @@ void TestQuoteDocuments::pdfThatCannotBeWritten()
     TfrmCrea_PDF_Prev pdf(&f.window);
     pdf.show();
     pdf.btnStampa->click();
-    QCOMPARE(f.messages.texts(), QStringList{TfrmCrea_PDF_Prev::failureMessage});
+    QCOMPARE(f.messages.texts(), QStringList{texts::pdfFailure});
     QCOMPARE(f.messages.shown[0].kind, MessageKind::Warning);
     QVERIFY(pdf.isVisible());
     QVERIFY(QFileInfo(f.folder.file(QStringLiteral("Preventivo.pdf"))).isDir());

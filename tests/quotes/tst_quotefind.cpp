@@ -29,6 +29,17 @@
 #include <QTimer>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString exportQuestion =
+    QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+                   "numero di schede presenti in archivio.\r\n\r\n"
+                   "Si vuole esportare i dati adesso?");
+const QString exportDone =
+    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                   "Si vuole aprire il file di Excel?");
+} // namespace texts
+
 using brisvola::MessageAnswer;
 
 namespace {
@@ -342,7 +353,7 @@ void TestQuoteFind::exportBytes()
     f.messages.answerNext(MessageAnswer::Yes);
     f.messages.answerNext(MessageAnswer::No);
     dialog.cmdEsportaClick();
-    QCOMPARE(f.messages.texts(), QStringList({ExportDialog::question, ExportDialog::doneQuestion}));
+    QCOMPARE(f.messages.texts(), QStringList({texts::exportQuestion, texts::exportDone}));
 
     QFile file(f.folder.file(QStringLiteral("Preventivi.xls")));
     QVERIFY(file.open(QIODevice::ReadOnly));

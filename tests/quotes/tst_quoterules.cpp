@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "archive/IniFile.h"
 #include "archive/NumberText.h"

@@ -25,6 +25,14 @@
 #include <QToolButton>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString settingsNotWritten = QStringLiteral(
+    "Attenzione: non è stato possibile salvare le impostazioni nel file Numerazione.ini.\r\n\r\n"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
@@ -404,7 +412,7 @@ void TestQuoteWindows::eventDetails()
 {
     QuotesFixture f;
     f.show();
-    onNextModal([](QWidget *modal) {
+    const auto applied = onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QVERIFY(d);
         QCOMPARE(d->windowTitle(), QStringLiteral(" Altre informazioni"));
@@ -420,7 +428,7 @@ void TestQuoteWindows::eventDetails()
     QCOMPARE(f.window->memImmatricolazione->text(), QStringLiteral("120"));
 
     // Annulla changes nothing; reopening shows the values applied.
-    onNextModal([](QWidget *modal) {
+    const auto cancelled = onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<TfrmDatiVeicolo *>(modal);
         QCOMPARE(d->txtVeicolo->text(), QStringLiteral("matrimonio"));
         d->txtVeicolo->setText(QStringLiteral("battesimo"));
@@ -488,7 +496,7 @@ void TestQuoteWindows::closingWithUnwritableSettings()
     QVERIFY(QDir().mkpath(quotes::settingsPath())); // a folder where the file should be
     f.show();
     f.window->close();
-    QCOMPARE(f.messages.texts(), QStringList{quotes::settingsWriteMessage});
+    QCOMPARE(f.messages.texts(), QStringList{texts::settingsNotWritten});
     QCOMPARE(f.messages.shown.last().kind, MessageKind::Warning);
     QVERIFY(!f.window->isVisible());
     QVERIFY(f.launcher->isVisible());

@@ -62,7 +62,7 @@ void TestPhotoDialogs::captureSaveAndImport()
     TempProgramFolder folder;
     MessageRecorder messages;
     TfrmRicette recipes;
-    onNextModal([&](QWidget *w) {
+    const auto capture = onNextModal([&](QWidget *w) {
         auto *camera = qobject_cast<TfrmWebCam *>(w);
         QVERIFY(camera);
         camera->camCameraSampleBufferReady(frame(Qt::red)); // a frame as the camera sends it
@@ -70,7 +70,7 @@ void TestPhotoDialogs::captureSaveAndImport()
         camera->camCameraSampleBufferReady(frame(Qt::blue)); // the live picture moves on
         QCOMPARE(camera->photo().pixelColor(5, 5), QColor(Qt::red));
         // "Salva foto su disco": a name without extension gets ".jpg".
-        onNextModal([&](QWidget *chooser) {
+        const auto saving = onNextModal([&](QWidget *chooser) {
             auto *d = qobject_cast<QFileDialog *>(chooser);
             QVERIFY(d);
             QCOMPARE(
@@ -91,7 +91,7 @@ void TestPhotoDialogs::captureSaveAndImport()
     QVERIFY(qRed(recipes.photo().pixel(5, 5)) > 240);
 
     // "Annulla" leaves the recipe's photo as it was.
-    onNextModal([](QWidget *w) {
+    const auto cancelled = onNextModal([](QWidget *w) {
         static_cast<TfrmWebCam *>(w)->camCameraSampleBufferReady(frame(Qt::green));
         click(w, "btnCattura");
         click(w, "btnClose");
@@ -106,7 +106,7 @@ void TestPhotoDialogs::importWithoutCaptureGivesPlaceholder()
 {
     TfrmRicette recipes;
     recipes.setPhoto(frame(Qt::red));
-    onNextModal([](QWidget *w) { click(w, "btnImportaFoto"); });
+    const auto placeholder = onNextModal([](QWidget *w) { click(w, "btnImportaFoto"); });
     QTest::mouseClick(recipes.findChild<QPushButton *>(QStringLiteral("btnAcquisisciFoto")),
                       Qt::LeftButton);
     QVERIFY(recipes.photoIsPlaceholder());

@@ -36,6 +36,18 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString rtfQuestion = QStringLiteral(
+    "Questa procedura esporterà la scheda corrente in un documento in formato RTF.\r\n\r\n"
+    "Si conferma la creazione del file?");
+const QString rtfDone = QStringLiteral("Il file RTF è stato creato con successo.\r\n\r\n"
+                                       "Si vuole aprire il documento?");
+const QString rtfFailure =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                   "Accertarsi che il documento non sia già aperto.");
+} // namespace texts
+
 using namespace brisvola;
 using recipes::recipeLayout;
 
@@ -482,7 +494,7 @@ void TestRecipeDialogs::rtfFromScreen()
         clickButton(&d, "btnStampa");
         QVERIFY(!d.isVisible());
     }
-    QCOMPARE(messages.texts(), QStringList({TfrmCreaRTF::question, TfrmCreaRTF::doneQuestion}));
+    QCOMPARE(messages.texts(), QStringList({texts::rtfQuestion, texts::rtfDone}));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray rtf = f.readAll();
@@ -513,7 +525,7 @@ void TestRecipeDialogs::rtfFromScreen()
         clickButton(&d, "btnStampa");
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(messages.texts(), QStringList({TfrmCreaRTF::question, TfrmCreaRTF::failureMessage}));
+    QCOMPARE(messages.texts(), QStringList({texts::rtfQuestion, texts::rtfFailure}));
     QCOMPARE(messages.shown[1].kind, MessageKind::Plain);
     QCOMPARE(catcher.opened.size(), 1);
 }

@@ -1,7 +1,7 @@
 #include "archive/RecordFile.h"
 #include "recipes/RecipeRecord.h"
 
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include <QFile>
 #include <QTest>

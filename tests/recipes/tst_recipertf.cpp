@@ -1,5 +1,5 @@
 // The rich-text recipe card, byte for byte.
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "recipes/RecipeCard.h"
 

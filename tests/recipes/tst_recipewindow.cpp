@@ -28,13 +28,45 @@
 #include <functional>
 #include <memory>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString updated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString duplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString archiveAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                   "installazione del programma.");
+const QString nameRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare il nome della ricetta.");
+const QString courseRequired =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la portata.");
+const QString descriptionRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la descrizione da inserire nel menu.");
+const QString noCourseSelected =
+    QStringLiteral("Attenzione: selezionare dall'elenco la portata da importare prima di premere "
+                   "il pulsante Importa dati.");
+const QString overwriteQuestion =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
+                   "stesso nome.\r\n\r\n"
+                   "Si vuole sovrascrivere il file esistente?");
+const QString invalidAttachmentName =
+    QStringLiteral("Attenzione: il nome del file allegato non è valido.\r\n\r\n"
+                   "Il nome deve indicare un file della cartella dei documenti allegati, senza "
+                   "percorso: il file non può essere aperto.");
+} // namespace texts
+
 using brisvola::MessageKind;
 
 namespace {
 
-void chooseFile(const QString &path)
+ModalExpectation chooseFile(const QString &path)
 {
-    onNextModal([path](QWidget *w) {
+    return onNextModal([path](QWidget *w) {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         QVERIFY(dialog);
         dialog->selectFile(path);
@@ -144,7 +176,7 @@ void TestRecipeWindow::controlsAndShow()
         QVERIFY(f.get(dialog)->isEnabled());
     for (const char *hidden : {"lblFile01", "lblDesc03", "imgBianco"})
         QVERIFY(f.get(hidden)->isHidden());
-    QCOMPARE(f.get<QLabel>("panInfo")->text(), ArchiveWindow::readyHint);
+    QCOMPARE(f.get<QLabel>("panInfo")->text(), texts::readyHint);
 
     f.edit("txtNome")->setText(QStringLiteral("avanzo"));
     f.get<QLabel>("lblPosizione")->setText(QStringLiteral("3"));
@@ -204,13 +236,10 @@ void TestRecipeWindow::typeSaveBrowse()
     f.edit("txtDescrizione")->setText(QStringLiteral("Lasagne al forno"));
     f.get<QCheckBox>("chkSegnalata")->setChecked(true);
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
+    QCOMPARE(messages.texts(), QStringList{texts::inserted});
     QCOMPARE(f.position(), QStringLiteral("1"));
     f.click("cmdSalva");
-    QCOMPARE(messages.last(),
-             QStringLiteral(
-                 "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    QCOMPARE(messages.last(), texts::updated);
 
     const Record r = stored(1);
     QCOMPARE(r.rawText(0), QStringLiteral("  Lasagne")); // stored as typed
@@ -247,10 +276,9 @@ void TestRecipeWindow::requiredFieldsInOrder()
         QString message;
         const char *focus;
     };
-    const Step steps[] = {
-        {nullptr, TfrmRicette::nameRequiredMessage, "txtNome"},
-        {"txtNome", TfrmRicette::courseRequiredMessage, "txtPortata"},
-        {"txtPortata", TfrmRicette::descriptionRequiredMessage, "txtDescrizione"}};
+    const Step steps[] = {{nullptr, texts::nameRequired, "txtNome"},
+                          {"txtNome", texts::courseRequired, "txtPortata"},
+                          {"txtPortata", texts::descriptionRequired, "txtDescrizione"}};
     for (const Step &s : steps) {
         if (s.fill)
             f.edit(s.fill)->setText(QStringLiteral("x"));
@@ -326,7 +354,7 @@ void TestRecipeWindow::courseFieldAndPicker()
 
     // A letter opens the picker; "Importa dati" with nothing selected warns and stays open.
     bool checked = false;
-    onNextModal([&](QWidget *w) {
+    const auto picker = onNextModal([&](QWidget *w) {
         auto *picker = qobject_cast<TfrmImportaPortata *>(w);
         QVERIFY(picker);
         QCOMPARE(picker->windowTitle(), QStringLiteral(" Importazione portata"));
@@ -337,7 +365,7 @@ void TestRecipeWindow::courseFieldAndPicker()
         QVERIFY(picker->findChild<QLabel *>(QStringLiteral("icoMano"))->isHidden());
         QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("btnImporta")),
                           Qt::LeftButton);
-        QCOMPARE(messages.last(), TfrmImportaPortata::noSelectionMessage);
+        QCOMPARE(messages.last(), texts::noCourseSelected);
         QVERIFY(picker->isVisible());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(13)).center());
@@ -351,7 +379,7 @@ void TestRecipeWindow::courseFieldAndPicker()
     QCOMPARE(course->text(), QStringLiteral("Caffè"));
 
     // "Chiudi" changes nothing; the picker icon opens it too.
-    onNextModal([](QWidget *w) {
+    const auto closed = onNextModal([](QWidget *w) {
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnChiudi")), Qt::LeftButton);
     });
     f.click("impPortata");
@@ -376,7 +404,7 @@ void TestRecipeWindow::photoWrittenAndRead()
     f.click("cmdNuovo");
     QVERIFY(f.w->photoIsPlaceholder());
     f.fillRequired(QStringLiteral("Con foto"));
-    chooseFile(source);
+    const auto chooser = chooseFile(source);
     f.click("btnCaricaFoto");
     QCOMPARE(f.w->photo().size(), QSize(640, 480));
     f.click("cmdSalva");
@@ -401,13 +429,11 @@ void TestRecipeWindow::photoWrittenAndRead()
     f.click("cmdIndietro");
     f.click("cmdAvanti");
     QVERIFY(f.w->photoIsPlaceholder());
-    QCOMPARE(messages.texts(),
-             (QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio."),
-                          QStringLiteral("La scheda corrente è stata inserita in archivio.")}));
+    QCOMPARE(messages.texts(), (QStringList{texts::inserted, texts::inserted}));
 
     // Clearing the photo, and saving the photo to a chosen file (".jpg" added).
     f.w->setPhoto(testPhoto(Qt::blue));
-    chooseFile(folder.file(QStringLiteral("copia")));
+    const auto saveChooser = chooseFile(folder.file(QStringLiteral("copia")));
     f.click("btnSalvaFoto");
     QCOMPARE(recipes::readPicture(folder.file(QStringLiteral("copia.jpg"))).size(),
              QSize(640, 480));
@@ -429,10 +455,7 @@ void TestRecipeWindow::duplicateWithPhoto()
     f.click("cmdSalva");
     messages.clear();
     f.click("cmdDuplica");
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral(
-                 "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
-                 "termine premere Salva per inserire la scheda in archivio.")});
+    QCOMPARE(messages.texts(), QStringList{texts::duplicated});
     QVERIFY(f.position().isEmpty());
     QVERIFY(f.w->photoIsPlaceholder());
     QCOMPARE(f.edit("txtNome")->text(), QStringLiteral("Orata"));
@@ -459,7 +482,7 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.fillRequired(QStringLiteral("Gnocchi"));
     f.get<QPlainTextEdit>("txtPreparazione")->setPlainText(QStringLiteral("Impastare..."));
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(), QStringList{brisvola::archiveAccessMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(messages.shown[0].buttons, brisvola::MessageButtons::Ok);
     QVERIFY(f.position().isEmpty());
@@ -485,8 +508,7 @@ void TestRecipeWindow::saveFailureKeepsTyping()
     f.w->setPhoto(testPhoto(Qt::yellow));
     messages.clear();
     f.click("cmdSalva");
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
+    QCOMPARE(messages.texts(), QStringList{texts::inserted});
     QCOMPARE(f.position(), QStringLiteral("2"));
     QVERIFY(f.w->photoIsPlaceholder());
 }
@@ -519,9 +541,7 @@ void TestRecipeWindow::damagedArchiveOpens()
     // Saving it again writes a whole, terminated record in its place.
     f.click("cmdSalva");
     QCOMPARE(RecordFile(recipes::archivePath(), recipes::recipeLayout()).count(), 1);
-    QCOMPARE(messages.last(),
-             QStringLiteral(
-                 "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    QCOMPARE(messages.last(), texts::updated);
 }
 
 void TestRecipeWindow::attachments()
@@ -543,7 +563,7 @@ void TestRecipeWindow::attachments()
 
     f.get<QLabel>("lblDesc02")->setText(QStringLiteral("  resta  "));
     // Attach into slot 1, apply: the labels of the card change, the file is in the folder.
-    onNextModal([&](QWidget *w) {
+    const auto attach = onNextModal([&](QWidget *w) {
         auto *dialog = qobject_cast<TfrmAllegaCartella *>(w);
         QVERIFY(dialog);
         QCOMPARE(dialog->lblMemory->text(), QStringLiteral("ricette"));
@@ -551,7 +571,7 @@ void TestRecipeWindow::attachments()
                  QStringLiteral("resta"));
         auto *apri = dialog->findChild<QPushButton *>(QStringLiteral("btnApri01"));
         QVERIFY(!apri->isEnabled());
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnSfoglia01")),
                           Qt::LeftButton);
         QVERIFY(apri->isEnabled());
@@ -570,15 +590,15 @@ void TestRecipeWindow::attachments()
     // The same name again, answering No: the old file stays and the slot refers to it.
     write(outside + QStringLiteral("/menù.txt"), "nuovissimo");
     messages.answerNext(brisvola::MessageAnswer::No);
-    onNextModal([&](QWidget *w) {
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+    const auto keep = onNextModal([&](QWidget *w) {
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnSfoglia02")),
                           Qt::LeftButton);
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnApplica")),
                           Qt::LeftButton);
     });
     f.click("cmdFile");
-    QCOMPARE(messages.last(), TfrmAllegaCartella::overwriteQuestion);
+    QCOMPARE(messages.last(), texts::overwriteQuestion);
     QCOMPARE(messages.shown.last().kind, MessageKind::Question);
     QCOMPARE(f.get<QLabel>("lblFile02")->text(), QStringLiteral("menù.txt"));
     QFile old(attached);
@@ -588,8 +608,8 @@ void TestRecipeWindow::attachments()
 
     // Yes replaces it; then "Annulla" after clearing a slot leaves the card's slots as they were.
     messages.answerNext(brisvola::MessageAnswer::Yes);
-    onNextModal([&](QWidget *w) {
-        chooseFile(outside + QStringLiteral("/menù.txt"));
+    const auto replace = onNextModal([&](QWidget *w) {
+        const auto chooser = chooseFile(outside + QStringLiteral("/menù.txt"));
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnSfoglia03")),
                           Qt::LeftButton);
         QTest::mouseClick(w->findChild<QToolButton *>(QStringLiteral("imgCancella01")),
@@ -625,7 +645,7 @@ void TestRecipeWindow::attachmentNamesAreBare()
 
     Window f;
     f.get<QLabel>("lblFile01")->setText(QStringLiteral("../Ricettario.pro"));
-    onNextModal([&](QWidget *w) {
+    const auto invalid = onNextModal([&](QWidget *w) {
         auto *apri = w->findChild<QPushButton *>(QStringLiteral("btnApri01"));
         QVERIFY(apri->isEnabled());
         QTest::mouseClick(apri, Qt::LeftButton);
@@ -633,7 +653,7 @@ void TestRecipeWindow::attachmentNamesAreBare()
                           Qt::LeftButton);
     });
     f.click("cmdFile");
-    QCOMPARE(messages.texts(), QStringList{TfrmAllegaCartella::invalidNameMessage});
+    QCOMPARE(messages.texts(), QStringList{texts::invalidAttachmentName});
     QVERIFY(m_opened.isEmpty());
 }
 

@@ -1,5 +1,5 @@
 // The password store: scrambling, login and change of password, without windows.
-#include "TestSupport.h"
+#include "FolderSupport.h"
 
 #include "archive/IniFile.h"
 #include "shell/Crypt.h"

@@ -31,6 +31,20 @@
 
 #include <functional>
 
+// The texts the user reads, as documented.
+namespace texts {
+const QString passwordReadError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
+                   "password. Si consiglia di reinstallare il software.");
+const QString passwordNotConfirmed =
+    QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. E' "
+                   "necessario reinserire entrambi i valori.");
+const QString passwordUnsupported =
+    QStringLiteral("Attenzione: la nuova password non può superare 255 caratteri e può contenere "
+                   "soltanto lettere, cifre e simboli dell'alfabeto latino.");
+const QString passwordWrong = QStringLiteral("Attenzione: password errata.");
+} // namespace texts
+
 using namespace brisvola;
 
 // Catches what the program hands to the shell "open".
@@ -214,7 +228,7 @@ private slots:
         auto *txt = child<QLineEdit>(w, "txtPassword");
         typeInto(txt, QStringLiteral("benvenutitutti"));
         pressEnter(txt);
-        QCOMPARE(m_messages->last(), password::readErrorMessage);
+        QCOMPARE(m_messages->last(), texts::passwordReadError);
         QVERIFY(!existingWindow(QStringLiteral("TfrmAvvio")));
     }
 
@@ -272,7 +286,7 @@ private slots:
         typeInto(oldPw, QStringLiteral("benvenutitutti"));
         confirm->setText(QStringLiteral("Tavola8"));
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(m_messages->last(), password::notConfirmedMessage);
+        QCOMPARE(m_messages->last(), texts::passwordNotConfirmed);
         QVERIFY(newPw->text().isEmpty() && confirm->text().isEmpty());
         QCOMPARE(oldPw->text(), QStringLiteral("benvenutitutti"));
         QCOMPARE(QApplication::focusWidget(), newPw);
@@ -280,7 +294,7 @@ private slots:
         newPw->setText(QStringLiteral("prezzo€"));
         confirm->setText(QStringLiteral("prezzo€"));
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(m_messages->last(), password::unsupportedPasswordMessage);
+        QCOMPARE(m_messages->last(), texts::passwordUnsupported);
         QVERIFY(newPw->text().isEmpty() && confirm->text().isEmpty());
 
         typeInto(newPw, QStringLiteral("tavola8"));
@@ -302,7 +316,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), txt);
         typeInto(txt, QStringLiteral("benvenutitutti"));
         pressEnter(txt);
-        QCOMPARE(m_messages->last(), password::wrongPasswordMessage);
+        QCOMPARE(m_messages->last(), texts::passwordWrong);
         typeInto(txt, QStringLiteral("TAVOLA8"));
         pressEnter(txt);
         QVERIFY(launcher()->isVisible());

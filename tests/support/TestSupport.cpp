@@ -1,16 +1,10 @@
 #include "TestSupport.h"
 
-#include "shell/ProgramFolder.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPointer>
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -47,55 +41,18 @@ QStringList MessageRecorder::texts() const
     return out;
 }
 
-TempProgramFolder::TempProgramFolder()
+ModalExpectation::ModalExpectation(std::function<void(QWidget *)> action,
+                                   std::source_location where)
+    : m_timer(new QTimer), m_where(where)
 {
-    setProgramFolder(m_dir.path());
-}
-
-TempProgramFolder::~TempProgramFolder()
-{
-    setProgramFolder(QString());
-}
-
-ReadOnlyPath::ReadOnlyPath(QString path)
-    : m_path(std::move(path)), m_folder(QFileInfo(m_path).isDir())
-{
-    QFile::setPermissions(m_path, m_folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
-    if (writable())
-        m_immutable =
-            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_path}) == 0;
-}
-
-ReadOnlyPath::~ReadOnlyPath()
-{
-    if (m_immutable)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
-    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner |
-                                      (m_folder ? QFile::ExeOwner : QFile::Permissions()));
-}
-
-bool ReadOnlyPath::writable() const
-{
-    if (!m_folder)
-        return QFile(m_path).open(QIODevice::ReadWrite);
-    QFile probe(QDir(m_path).filePath(QStringLiteral("probe")));
-    const bool ok = probe.open(QIODevice::WriteOnly);
-    if (ok)
-        probe.remove();
-    return ok;
-}
-
-void onNextModal(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
+    m_timer->setInterval(20);
     const QPointer<QWidget> current = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, [timer, action, current] {
+    QObject::connect(m_timer, &QTimer::timeout, [timer = m_timer, came = m_came, action, current] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal == current.data())
             return;
         timer->stop();
-        timer->deleteLater();
+        *came = true;
         const QPointer<QWidget> guard(modal);
         QApplication::setActiveWindow(modal);
         action(modal);
@@ -106,7 +63,27 @@ void onNextModal(std::function<void(QWidget *)> action)
         else
             guard->close();
     });
-    timer->start();
+    m_timer->start();
+}
+
+ModalExpectation::~ModalExpectation()
+{
+    // The timer may be the one running the action (an expectation kept inside it).
+    m_timer->stop();
+    m_timer->deleteLater();
+    if (*m_came)
+        return;
+    const QByteArray message = "no modal dialog opened for the action expecting it";
+    if (!QTest::currentTestFunction())
+        qFatal("%s:%u: %s", m_where.file_name(), m_where.line(), message.constData());
+    // A test that already failed stops at its first fault.
+    if (!QTest::currentTestFailed())
+        QTest::qFail(message.constData(), m_where.file_name(), int(m_where.line()));
+}
+
+ModalExpectation onNextModal(std::function<void(QWidget *)> action, std::source_location where)
+{
+    return ModalExpectation(std::move(action), where);
 }
 
 QListWidget *recordList(QWidget *dialog)

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "FolderSupport.h"
 #include "shell/Messages.h"
 
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
+#include <memory>
+#include <source_location>
 
 class QListWidget;
+class QTimer;
 class QWidget;
-#include <functional>
 
 // Records every message instead of showing it, answering from a script (OK by default; Yes for
 // questions unless scripted otherwise). Installed for its lifetime.
@@ -41,42 +44,26 @@ private:
     brisvola::MessageService *m_previous = nullptr;
 };
 
-// A fresh, empty program folder for one test, removed afterwards; the program folder points at
-// it for its lifetime.
-class TempProgramFolder
-{
-public:
-    TempProgramFolder();
-    ~TempProgramFolder();
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// Makes a file or a folder unwritable for the scope of the guard, even for root (with the
-// immutable attribute where permissions do not bite). writable() tells whether it worked: a test
-// skips where the file system allows neither.
-class ReadOnlyPath
-{
-public:
-    explicit ReadOnlyPath(QString path);
-    ~ReadOnlyPath();
-    ReadOnlyPath(const ReadOnlyPath &) = delete;
-    ReadOnlyPath &operator=(const ReadOnlyPath &) = delete;
-    bool writable() const;
-
-private:
-    QString m_path;
-    bool m_folder = false;
-    bool m_immutable = false;
-};
-
 // Runs an action on the next modal dialog that opens (a message, a file chooser, a picker), once
 // it is on screen and active. A dialog the action leaves open (a failed check) is closed, so that
-// the test goes on.
-void onNextModal(std::function<void(QWidget *)> action);
+// the test goes on. Keep the returned expectation while the dialog is opened: when it ends without
+// a dialog having come, the test fails at the line that expected it.
+class [[nodiscard]] ModalExpectation
+{
+public:
+    ModalExpectation(std::function<void(QWidget *)> action, std::source_location where);
+    ~ModalExpectation();
+    ModalExpectation(const ModalExpectation &) = delete;
+    ModalExpectation &operator=(const ModalExpectation &) = delete;
+
+private:
+    QTimer *m_timer;
+    std::shared_ptr<bool> m_came = std::make_shared<bool>(false);
+    std::source_location m_where;
+};
+
+ModalExpectation onNextModal(std::function<void(QWidget *)> action,
+                             std::source_location where = std::source_location::current());
 
 // The result list of a find, flagged-list or import dialog ("lstRecords") and its lines.
 QListWidget *recordList(QWidget *dialog);

@@ -1,6 +1,6 @@
-// A user's session with the recipe window, photographed step by step. Runs only when
-// BRISVOLA_SCREENSHOTS names a folder for the pictures (under Xvfb, to see the real fonts):
-//   BRISVOLA_SCREENSHOTS=/tmp/shots xvfb-run -a -s "-screen 0 1600x1000x24" tst_recipescreens
+// A user's session with the recipe window, photographed step by step into the folder given as
+// its argument (under Xvfb, to see the real fonts):
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/brisvola_recipe_screens /tmp/shots
 #include "archive/AllegaCartella.h"
 #include "recipes/ImportaPortata.h"
 #include "recipes/Ricette.h"
@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -69,33 +72,30 @@ QImage dish(QColor plate, QColor food)
 
 } // namespace
 
-class TestRecipeScreens : public QObject
+int main(int argc, char *argv[])
 {
-    Q_OBJECT
-
-private slots:
-    void session();
-};
-
-void TestRecipeScreens::session()
-{
-    shots = qEnvironmentVariable("BRISVOLA_SCREENSHOTS");
-    if (shots.isEmpty())
-        QSKIP("BRISVOLA_SCREENSHOTS is not set");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: brisvola_recipe_screens FOLDER\n");
+        return 2;
+    }
+    shots = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(shots);
     TempProgramFolder folder;
     MessageRecorder messages;
     TfrmRicette w;
     w.setWindowState(Qt::WindowNoState);
     w.setGeometry(0, 0, 1400, 880);
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    if (!QTest::qWaitForWindowExposed(&w))
+        qFatal("the recipe window never showed");
     QApplication::setActiveWindow(&w);
     QTest::qWait(100);
     shoot(&w, QStringLiteral("01-nuova"));
 
     // The first recipe, typed along the Enter chain.
     typeAndEnter(QStringLiteral("Lasagne alla bolognese")); // to the course: the picker opens
-    onNextModal([](QWidget *picker) {
+    const auto coursePicker = onNextModal([](QWidget *picker) {
         auto *list = picker->findChild<QListWidget *>(QStringLiteral("lstRecords"));
         list->setCurrentRow(2);
         QTest::qWait(30);
@@ -135,7 +135,7 @@ void TestRecipeScreens::session()
     // A second recipe, then back to the first, then a duplicate of it.
     QTest::mouseClick(w.findChild<QAbstractButton *>(QStringLiteral("cmdNuovo")), Qt::LeftButton);
     typeAndEnter(QStringLiteral("Tiramisù"));
-    onNextModal([](QWidget *picker) {
+    const auto dessertPicker = onNextModal([](QWidget *picker) {
         picker->findChild<QListWidget *>(QStringLiteral("lstRecords"))->setCurrentRow(8);
         QTest::mouseClick(picker->findChild<QAbstractButton *>(QStringLiteral("btnImporta")),
                           Qt::LeftButton);
@@ -156,9 +156,10 @@ void TestRecipeScreens::session()
     QTest::mouseClick(w.findChild<QAbstractButton *>(QStringLiteral("cmdSalva")), Qt::LeftButton);
     shoot(&w, QStringLiteral("08-copia-salvata"));
 
-    onNextModal([](QWidget *dialog) { shoot(dialog, QStringLiteral("09-allegati")); });
+    const auto attachments =
+        onNextModal([](QWidget *dialog) { shoot(dialog, QStringLiteral("09-allegati")); });
     QTest::mouseClick(w.findChild<QAbstractButton *>(QStringLiteral("cmdFile")), Qt::LeftButton);
-    onNextModal([](QWidget *dialog) {
+    const auto webcam = onNextModal([](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("btnAccendi")),
                           Qt::LeftButton);
         shoot(dialog, QStringLiteral("10-webcam"));
@@ -166,7 +167,7 @@ void TestRecipeScreens::session()
     QTest::mouseClick(w.findChild<QAbstractButton *>(QStringLiteral("btnAcquisisciFoto")),
                       Qt::LeftButton);
     QTest::mouseClick(w.findChild<QAbstractButton *>(QStringLiteral("cmdPrimo")), Qt::LeftButton);
-    onNextModal([](QWidget *dialog) {
+    const auto zoom = onNextModal([](QWidget *dialog) {
         dialog->setWindowState(Qt::WindowNoState);
         dialog->setGeometry(0, 0, 1400, 880);
         shoot(dialog, QStringLiteral("11-zoom"));
@@ -175,7 +176,5 @@ void TestRecipeScreens::session()
                       Qt::LeftButton);
     for (const auto &m : messages.shown)
         qInfo() << m.text;
+    return 0;
 }
-
-QTEST_MAIN(TestRecipeScreens)
-#include "tst_recipescreens.moc"

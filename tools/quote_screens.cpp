@@ -1,6 +1,6 @@
 // Pictures of the quote documents' windows, the find, the pending list, the dish import and the
-// export as a user sees them, written to the folder named by BRISVOLA_SCREENSHOTS (skipped
-// otherwise).
+// export as a user sees them, written to the folder given as its argument (under Xvfb):
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/brisvola_quote_screens /tmp/shots
 #include "TestSupport.h"
 
 #include "archive/ArchiveWindow.h"
@@ -18,23 +18,22 @@
 #include "recipes/RecipeRecord.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
-class TestQuoteScreens : public QObject
-{
-    Q_OBJECT
-private slots:
-    void screens();
-};
+#include <cstdio>
 
-void TestQuoteScreens::screens()
+int main(int argc, char *argv[])
 {
-    const QString out = qEnvironmentVariable("BRISVOLA_SCREENSHOTS");
-    if (out.isEmpty())
-        QSKIP("BRISVOLA_SCREENSHOTS names the folder for the pictures");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: brisvola_quote_screens FOLDER\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     TempProgramFolder folder;
     MessageRecorder messages;
@@ -64,9 +63,11 @@ void TestQuoteScreens::screens()
     }
     const auto shoot = [&out](QWidget *w, const QString &name) {
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (!QTest::qWaitForWindowExposed(w))
+            qFatal("%s never showed", qPrintable(name));
         QTest::qWait(50);
-        QVERIFY(w->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png")));
+        if (!w->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png")))
+            qFatal("%s: the picture was not written", qPrintable(name));
     };
 
     window.resize(1400, 900);
@@ -95,11 +96,10 @@ void TestQuoteScreens::screens()
         TfrmExpPreventivi exp(&window);
         shoot(&exp, QStringLiteral("esporta"));
     }
-    QVERIFY(pdf.fillDocument());
+    if (!pdf.fillDocument())
+        qFatal("the quote document was not filled");
     brisvola::documents::ReportPreview preview(pdf.report());
     preview.resize(1100, 900);
     shoot(&preview, QStringLiteral("anteprima"));
+    return 0;
 }
-
-QTEST_MAIN(TestQuoteScreens)
-#include "tst_quotescreens.moc"
