@@ -3,7 +3,6 @@
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
 #include "shell/ProgramFolder.h"
-#include "shell/WindowSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +35,8 @@ QString slotName(const char *prefix, int slot)
 }
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
+TfrmAllegaCartella::TfrmAllegaCartella(const Attachments &attachments, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -135,25 +135,20 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
-}
 
-int TfrmAllegaCartella::openFor(QWidget *archiveWindow, const QString &keyword)
-{
-    TfrmAllegaCartella dialog(archiveWindow);
-    dialog.lblMemory->setText(keyword);
-    dialog.setTarget(archiveWindow);
-    dialog.loadFrom(archiveWindow);
-    return dialog.exec();
-}
-
-void TfrmAllegaCartella::loadFrom(QWidget *archiveWindow)
-{
     for (int k = 0; k < 3; ++k) {
-        if (auto *l = archiveWindow->findChild<QLabel *>(slotName("lblFile", k)))
-            m_file[k]->setText(l->text().trimmed());
-        if (auto *l = archiveWindow->findChild<QLabel *>(slotName("lblDesc", k)))
-            m_desc[k]->setText(l->text().trimmed());
+        m_file[k]->setText(attachments[k].file.trimmed());
+        m_desc[k]->setText(attachments[k].description.trimmed());
     }
+}
+
+std::optional<Attachments> TfrmAllegaCartella::edit(QWidget *opener, const QString &keyword,
+                                                    const Attachments &attachments)
+{
+    TfrmAllegaCartella dialog(attachments, opener);
+    dialog.lblMemory->setText(keyword);
+    dialog.exec();
+    return dialog.applied();
 }
 
 QString TfrmAllegaCartella::folder()
@@ -224,26 +219,11 @@ void TfrmAllegaCartella::txtFileChange(int slot)
     m_apri[slot]->setEnabled(!m_file[slot]->text().trimmed().isEmpty());
 }
 
-QWidget *TfrmAllegaCartella::target() const
-{
-    if (m_target)
-        return m_target;
-    if (lblMemory->text() == QLatin1String("ricette"))
-        return brisvola::existingWindow(QStringLiteral("TfrmRicette"));
-    if (lblMemory->text() == QLatin1String("fornitori"))
-        return brisvola::existingWindow(QStringLiteral("TfrmFornitori"));
-    return nullptr;
-}
-
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (QWidget *w = target()) {
-        for (int k = 0; k < 3; ++k) {
-            if (auto *l = w->findChild<QLabel *>(slotName("lblFile", k)))
-                l->setText(m_file[k]->text().trimmed());
-            if (auto *l = w->findChild<QLabel *>(slotName("lblDesc", k)))
-                l->setText(m_desc[k]->text().trimmed());
-        }
-    }
+    Attachments applied;
+    for (int k = 0; k < 3; ++k)
+        applied[k] = {m_file[k]->text().trimmed(), m_desc[k]->text().trimmed()};
+    m_applied = applied;
     accept();
 }

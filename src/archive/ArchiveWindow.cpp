@@ -271,8 +271,25 @@ void ArchiveWindow::connectCommands()
         connect(b, &QAbstractButton::clicked, this, [this] { save(); });
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdFile"));
         b && !m_attachmentsKeyword.isEmpty())
-        connect(b, &QAbstractButton::clicked, this,
-                [this] { TfrmAllegaCartella::openFor(m_window, m_attachmentsKeyword); });
+        connect(b, &QAbstractButton::clicked, this, [this] {
+            // The slots go in from the hidden labels and what the dialog applies comes back.
+            const auto slotField = [](const char *base, int k) {
+                return QLatin1String(base) +
+                       QStringLiteral("%1").arg(k + 1, 2, 10, QLatin1Char('0'));
+            };
+            const auto slotControl = [&](const char *base, int k) {
+                return m_window->findChild<QWidget *>(QStringLiteral("lbl") + slotField(base, k));
+            };
+            Attachments shown;
+            for (int k = 0; k < 3; ++k)
+                shown[k] = {fieldText(slotControl("File", k)), fieldText(slotControl("Desc", k))};
+            if (const auto applied =
+                    TfrmAllegaCartella::edit(m_window, m_attachmentsKeyword, shown))
+                for (int k = 0; k < 3; ++k) {
+                    setFieldText(slotControl("File", k), (*applied)[k].file);
+                    setFieldText(slotControl("Desc", k), (*applied)[k].description);
+                }
+        });
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdGuida"));
         b && !m_helpTopic.isEmpty())
         connect(b, &QAbstractButton::clicked, this,

@@ -1,11 +1,11 @@
 #include "quotes/MenuPreventivi.h"
 
 #include "archive/FieldChrome.h"
+#include "archive/YearOpening.h"
 #include "quotes/Logo.h"
+#include "quotes/Preventivi.h"
 #include "quotes/QuoteRecord.h"
-#include "shell/Clock.h"
 #include "shell/Help.h"
-#include "shell/Messages.h"
 #include "shell/WindowSet.h"
 
 #include <QCloseEvent>
@@ -79,14 +79,12 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     titAnnoPreventivi->setObjectName(QStringLiteral("titAnnoPreventivi"));
     txtAnnoPreventivi = new QLineEdit(intAnnoPreventivi);
     txtAnnoPreventivi->setObjectName(QStringLiteral("txtAnnoPreventivi"));
-    txtAnnoPreventivi->setMaxLength(4);
     QFont yearFont = txtAnnoPreventivi->font();
     yearFont.setBold(true);
     yearFont.setPointSize(14);
     txtAnnoPreventivi->setFont(yearFont);
     txtAnnoPreventivi->setFixedWidth(90);
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
-    brisvola::acceptDigitsOnly(txtAnnoPreventivi);
     brisvola::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
     btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), intAnnoPreventivi);
     btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
@@ -127,7 +125,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     auto *outer = new QGridLayout(this);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 
-    brisvola::setEnterTarget(txtAnnoPreventivi, btnApriPreventivi);
+    yearopening::setUpYearEdit(txtAnnoPreventivi, btnApriPreventivi);
     connect(btnApriPreventivi, &QPushButton::clicked, this,
             &TfrmMenuPreventivi::btnApriPreventiviClick);
     connect(imgEmail, &QToolButton::clicked, this, &TfrmMenuPreventivi::openLogo);
@@ -140,26 +138,21 @@ void TfrmMenuPreventivi::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    txtAnnoPreventivi->setText(QString::number(brisvola::today().year()));
     lblMemory->setText(QStringLiteral("avvio"));
-    txtAnnoPreventivi->setFocus();
+    yearopening::startYear(txtAnnoPreventivi);
 }
 
 void TfrmMenuPreventivi::btnApriPreventiviClick()
 {
-    const QString year = txtAnnoPreventivi->text();
-    if (!quotes::isValidYearText(year)) {
-        brisvola::showMessage(this, brisvola::MessageKind::Warning,
-                              QStringLiteral("Attenzione: indicare l'anno solare utilizzando "
-                                             "quattro cifre."));
-        txtAnnoPreventivi->setFocus();
+    const std::optional<yearopening::OpenedYear> opened =
+        yearopening::openYear(txtAnnoPreventivi, quotes::quoteArchiveSuffix);
+    if (!opened)
         return;
-    }
-    if (QWidget *quotesWindow = brisvola::window(QStringLiteral("TfrmPreventivi"))) {
-        if (auto *lblFile = quotesWindow->findChild<QLabel *>(QStringLiteral("lblFile")))
-            lblFile->setText(quotes::quoteArchivePath(year));
+    // The quote window works on the year's archive from now on.
+    if (auto *quotesWindow = brisvola::window<TfrmPreventivi>(QStringLiteral("TfrmPreventivi"))) {
+        quotesWindow->lblFile->setText(opened->archivePath);
         quotesWindow->setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi anno ") +
-                                     year.trimmed());
+                                     opened->year);
     }
     lblMemory->setText(QStringLiteral("preventivi"));
     close();
