@@ -2,6 +2,7 @@
 
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
+#include "shell/Picture.h"
 #include "shell/ProgramFolder.h"
 
 #include <QDir>
@@ -28,12 +29,10 @@ const QString TfrmAllegaCartella::invalidNameMessage = QStringLiteral(
     "della "
     "cartella dei documenti allegati, senza percorso: il file non può essere aperto.");
 
-namespace {
-QString slotName(const char *prefix, int slot)
+QString attachmentSlotName(const char *base, int slot)
 {
-    return QLatin1String(prefix) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
+    return QLatin1String(base) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
 }
-} // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(const Attachments &attachments, QWidget *parent)
     : QDialog(parent)
@@ -80,19 +79,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(const Attachments &attachments, QWidget *
         grid->addWidget(new QLabel(QStringLiteral("Nome %1 file allegato:").arg(ordinal[k]), slot),
                         0, 0, 1, 4);
         m_file[k] = new QLineEdit(slot);
-        m_file[k]->setObjectName(slotName("txtFile", k));
+        m_file[k]->setObjectName(attachmentSlotName("txtFile", k));
         m_file[k]->setReadOnly(true);
-        auto *cancella = new QToolButton(slot);
-        cancella->setObjectName(slotName("imgCancella", k));
-        cancella->setIcon(QIcon(QStringLiteral(":/archive/cancella.svg")));
-        cancella->setIconSize(QSize(18, 18));
-        cancella->setAutoRaise(true);
-        cancella->setCursor(Qt::PointingHandCursor);
+        QToolButton *cancella =
+            brisvola::pictureButton(slot, attachmentSlotName("imgCancella", k),
+                                    QStringLiteral(":/archive/cancella.svg"), 18);
         cancella->setToolTip(QStringLiteral("Cancella"));
         auto *sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), slot);
-        sfoglia->setObjectName(slotName("btnSfoglia", k));
+        sfoglia->setObjectName(attachmentSlotName("btnSfoglia", k));
         m_apri[k] = new QPushButton(QStringLiteral("Apri"), slot);
-        m_apri[k]->setObjectName(slotName("btnApri", k));
+        m_apri[k]->setObjectName(attachmentSlotName("btnApri", k));
         m_apri[k]->setEnabled(false);
         for (QPushButton *b : {sfoglia, m_apri[k]})
             b->setAutoDefault(false);
@@ -104,7 +100,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(const Attachments &attachments, QWidget *
             new QLabel(QStringLiteral("Descrizione %1 file allegato:").arg(ordinal[k]), slot), 2, 0,
             1, 4);
         m_desc[k] = new QLineEdit(slot);
-        m_desc[k]->setObjectName(slotName("txtDesc", k));
+        m_desc[k]->setObjectName(attachmentSlotName("txtDesc", k));
         m_desc[k]->setMaxLength(250); // the description fields of the records
         grid->addWidget(m_desc[k], 3, 0, 1, 4);
         box->addWidget(slot);

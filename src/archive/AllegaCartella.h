@@ -20,6 +20,9 @@ struct Attachment
 };
 using Attachments = std::array<Attachment, 3>;
 
+// base and the two digits of slot 0..2: ("File", 0) gives "File01".
+QString attachmentSlotName(const char *base, int slot);
+
 // The attachments of the card on screen: three slots, each a file name and a description.
 // "Sfoglia..." copies the chosen file into the shared folder; "Applica e chiudi" closes the dialog
 // with the slots as they stand (applied()), which the archive window puts into its hidden labels

@@ -15,7 +15,8 @@ class QToolButton;
 // indietro, avanti, ultimo, esporta, segnalate, guida, esci, cancella, cartella).
 namespace archiveform {
 
-// Paints a vertical gradient from ARGB FF6598C2 at the top to white at the bottom.
+// A widget on the archive windows' background: the gradient from ARGB FF6598C2 at the top to
+// white at the bottom.
 class GradientBackground : public QWidget
 {
 public:

@@ -272,13 +272,10 @@ void ArchiveWindow::connectCommands()
     if (auto *b = m_window->findChild<QAbstractButton *>(QStringLiteral("cmdFile"));
         b && !m_attachmentsKeyword.isEmpty())
         connect(b, &QAbstractButton::clicked, this, [this] {
-            // The slots go in from the hidden labels and what the dialog applies comes back.
-            const auto slotField = [](const char *base, int k) {
-                return QLatin1String(base) +
-                       QStringLiteral("%1").arg(k + 1, 2, 10, QLatin1Char('0'));
-            };
-            const auto slotControl = [&](const char *base, int k) {
-                return m_window->findChild<QWidget *>(QStringLiteral("lbl") + slotField(base, k));
+            // The slots go in from the hidden labels; what the dialog applies goes back there.
+            const auto slotControl = [this](const char *base, int k) {
+                return m_window->findChild<QWidget *>(QStringLiteral("lbl") +
+                                                      attachmentSlotName(base, k));
             };
             Attachments shown;
             for (int k = 0; k < 3; ++k)
