@@ -61,12 +61,12 @@ struct PdfExport
 
 struct DocumentDialogConfig
 {
-    QString className;   // the dialog's object name ("TfrmStampaPrev")
-    QString caption;     // " Stampa preventivo"
-    QString button;      // the text of btnStampa
-    QString icon;        // the picture of the explanation
-    QString title;       // the title of the explanation
-    QString explanation; // what the button does
+    QString className = {};   // the dialog's object name ("TfrmStampaPrev")
+    QString caption = {};     // " Stampa preventivo"
+    QString button = {};      // the text of btnStampa
+    QString icon = {};        // the picture of the explanation
+    QString title = {};       // the title of the explanation
+    QString explanation = {}; // what the button does
     DocumentOutput output = DocumentOutput::Preview;
     PrintMode printMode = PrintMode::AskPrinter;
     PdfExport pdf = {};
