@@ -25,9 +25,6 @@ public:
     QLabel *lblMemory;
     QLabel *imgLogo;
 
-    // The copy of the recipe photo the card prints (the placeholder when there is none).
-    QImage photo() const { return m_photo; }
-
     // The card: the chosen template, filled with the photo, the title, the twelve rows and the
     // foot.
     static brisvola::documents::Document card(bool withPhoto, recipecard::Values values,
@@ -47,5 +44,5 @@ private:
     void chooseCard();
 
     recipecard::Values m_values;
-    QImage m_photo;
+    QImage m_photo; // the copy the card prints (the placeholder when there is none)
 };
