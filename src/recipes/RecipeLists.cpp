@@ -70,20 +70,16 @@ const QList<spreadsheet::Column> &exportColumns()
 }
 
 namespace {
-// The opener or one of its ancestors when it is the window of that class, else the program's.
-QWidget *namedWindow(QWidget *opener, const QString &className)
-{
-    for (QWidget *w = opener; w; w = w->parentWidget())
-        if (w->objectName() == className)
-            return w;
-    return brisvola::window(className);
-}
-} // namespace
-
+// The recipe window a dialog works for: its opener (or one of the opener's ancestors) when that
+// is the recipe window, otherwise the program's recipe window.
 TfrmRicette *recipeWindow(QWidget *opener)
 {
-    return qobject_cast<TfrmRicette *>(namedWindow(opener, QStringLiteral("TfrmRicette")));
+    for (QWidget *w = opener; w; w = w->parentWidget())
+        if (auto *recipes = qobject_cast<TfrmRicette *>(w))
+            return recipes;
+    return brisvola::window<TfrmRicette>(QStringLiteral("TfrmRicette"));
 }
+} // namespace
 
 recipecard::Values screenValues(TfrmRicette *window)
 {

@@ -27,10 +27,6 @@ const QList<spreadsheet::Column> &exportColumns();
 // program's recipe window.
 QHash<QString, RecordTarget> recordTargets(QWidget *opener);
 
-// The recipe window a dialog works for: its opener when that is the recipe window, otherwise the
-// program's recipe window.
-TfrmRicette *recipeWindow(QWidget *opener);
-
 // The values of a recipe window's controls as they stand now, trimmed, by field name (empty
 // texts when there is no window).
 recipecard::Values screenValues(TfrmRicette *window);

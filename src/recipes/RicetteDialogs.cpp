@@ -39,7 +39,7 @@ void TfrmRicette::cmdStampaClick()
 
 void TfrmRicette::cmdWordClick()
 {
-    TfrmCreaRTF rtf(this);
+    TfrmCreaRTF rtf(recipes::screenValues(this), this);
     rtf.lblMemory->setText(QStringLiteral("ricette"));
     rtf.exec();
 }

@@ -485,7 +485,7 @@ void TestRecipeDialogs::rtfFromScreen()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     const QString path = folder.file(QStringLiteral("Scheda_Ricetta.rtf"));
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
@@ -505,7 +505,7 @@ void TestRecipeDialogs::rtfFromScreen()
     messages.clear();
     messages.answerNext(MessageAnswer::No);
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
@@ -516,7 +516,7 @@ void TestRecipeDialogs::rtfFromScreen()
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Scheda_Ricetta.rtf")));
     messages.clear();
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
