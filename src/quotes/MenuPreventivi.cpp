@@ -22,7 +22,6 @@
 
 namespace {
 const QString helpTitle = QStringLiteral("App Emissione preventivi");
-
 } // namespace
 
 TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : GradientBackground(parent)
