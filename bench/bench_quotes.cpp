@@ -9,6 +9,7 @@
 #include "archive/RecordListPanel.h"
 #include "archive/SpreadsheetWriter.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteCommands.h"
 #include "quotes/QuoteLists.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/Sospesi.h"
@@ -113,16 +114,18 @@ int main(int argc, char *argv[])
         // The find with no criterion lists the whole year: every line built, listed and sorted.
         int listed = 0;
         const double findAll = bestOf(9, [&] {
-            TfrmTrovaPreventivi find(&window);
+            TfrmTrovaPreventivi find(window.lblFile->text(), quotes::showOn(&window), &window);
             find.btnCercaClick();
             listed = find.results()->list()->count();
         });
         // The dialog alone, without a search: what every find costs before reading.
-        const double dialogOnly = bestOf(9, [&] { TfrmTrovaPreventivi find(&window); });
+        const double dialogOnly = bestOf(9, [&] {
+            TfrmTrovaPreventivi find(window.lblFile->text(), quotes::showOn(&window), &window);
+        });
         // A find by part of a date ("03/2024").
         int march = 0;
         const double findDate = bestOf(9, [&] {
-            TfrmTrovaPreventivi find(&window);
+            TfrmTrovaPreventivi find(window.lblFile->text(), quotes::showOn(&window), &window);
             find.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("03/2024"));
             find.btnCercaClick();
             march = find.results()->list()->count();
@@ -130,7 +133,7 @@ int main(int argc, char *argv[])
         // The pending list, filled when it shows.
         int pending = 0;
         const double pendingList = bestOf(9, [&] {
-            TfrmSospesi list(&window);
+            TfrmSospesi list(window.lblFile->text(), quotes::showOn(&window), &window);
             list.show();
             pending = list.results()->list()->count();
             list.close();

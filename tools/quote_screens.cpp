@@ -11,6 +11,7 @@
 #include "quotes/ExpPreventivi.h"
 #include "quotes/ImportaMagazzino.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteCommands.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/Sospesi.h"
 #include "quotes/StampaPrev.h"
@@ -72,19 +73,19 @@ int main(int argc, char *argv[])
 
     window.resize(1400, 900);
     shoot(&window, QStringLiteral("preventivi"));
-    TfrmCrea_PDF_Prev pdf(&window);
+    TfrmCrea_PDF_Prev pdf(quotes::screenTexts(window), &window);
     shoot(&pdf, QStringLiteral("pdf"));
-    TfrmStampaPrev print(&window);
+    TfrmStampaPrev print(quotes::screenTexts(window), &window);
     shoot(&print, QStringLiteral("stampa"));
     {
-        TfrmTrovaPreventivi find(&window);
+        TfrmTrovaPreventivi find(window.lblFile->text(), quotes::showOn(&window), &window);
         find.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("03/2024"));
         shoot(&find, QStringLiteral("trova_criteri"));
         find.btnCercaClick();
         shoot(&find, QStringLiteral("trova_elenco"));
     }
     {
-        TfrmSospesi pending(&window);
+        TfrmSospesi pending(window.lblFile->text(), quotes::showOn(&window), &window);
         shoot(&pending, QStringLiteral("sospesi"));
     }
     {
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
         shoot(&import, QStringLiteral("importa"));
     }
     {
-        TfrmExpPreventivi exp(&window);
+        TfrmExpPreventivi exp(window.lblFile->text(), &window);
         shoot(&exp, QStringLiteral("esporta"));
     }
     if (!pdf.fillDocument())

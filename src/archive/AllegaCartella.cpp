@@ -3,8 +3,8 @@
 #include "shell/FileChooser.h"
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
+#include "shell/Picture.h"
 #include "shell/ProgramFolder.h"
-#include "shell/WindowSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,14 +30,13 @@ const QString TfrmAllegaCartella::invalidNameMessage = QStringLiteral(
     "della "
     "cartella dei documenti allegati, senza percorso: il file non può essere aperto.");
 
-namespace {
-QString slotName(const char *prefix, int slot)
+QString attachmentSlotName(const char *base, int slot)
 {
-    return QLatin1String(prefix) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
+    return QLatin1String(base) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
 }
-} // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
+TfrmAllegaCartella::TfrmAllegaCartella(const Attachments &attachments, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -81,19 +80,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
         grid->addWidget(new QLabel(QStringLiteral("Nome %1 file allegato:").arg(ordinal[k]), slot),
                         0, 0, 1, 4);
         m_file[k] = new QLineEdit(slot);
-        m_file[k]->setObjectName(slotName("txtFile", k));
+        m_file[k]->setObjectName(attachmentSlotName("txtFile", k));
         m_file[k]->setReadOnly(true);
-        auto *cancella = new QToolButton(slot);
-        cancella->setObjectName(slotName("imgCancella", k));
-        cancella->setIcon(QIcon(QStringLiteral(":/archive/cancella.svg")));
-        cancella->setIconSize(QSize(18, 18));
-        cancella->setAutoRaise(true);
-        cancella->setCursor(Qt::PointingHandCursor);
+        QToolButton *cancella =
+            brisvola::pictureButton(slot, attachmentSlotName("imgCancella", k),
+                                    QStringLiteral(":/archive/cancella.svg"), 18);
         cancella->setToolTip(QStringLiteral("Cancella"));
         auto *sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), slot);
-        sfoglia->setObjectName(slotName("btnSfoglia", k));
+        sfoglia->setObjectName(attachmentSlotName("btnSfoglia", k));
         m_apri[k] = new QPushButton(QStringLiteral("Apri"), slot);
-        m_apri[k]->setObjectName(slotName("btnApri", k));
+        m_apri[k]->setObjectName(attachmentSlotName("btnApri", k));
         m_apri[k]->setEnabled(false);
         for (QPushButton *b : {sfoglia, m_apri[k]})
             b->setAutoDefault(false);
@@ -105,7 +101,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
             new QLabel(QStringLiteral("Descrizione %1 file allegato:").arg(ordinal[k]), slot), 2, 0,
             1, 4);
         m_desc[k] = new QLineEdit(slot);
-        m_desc[k]->setObjectName(slotName("txtDesc", k));
+        m_desc[k]->setObjectName(attachmentSlotName("txtDesc", k));
         m_desc[k]->setMaxLength(250); // the description fields of the records
         grid->addWidget(m_desc[k], 3, 0, 1, 4);
         box->addWidget(slot);
@@ -136,25 +132,20 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
-}
 
-int TfrmAllegaCartella::openFor(QWidget *archiveWindow, const QString &keyword)
-{
-    TfrmAllegaCartella dialog(archiveWindow);
-    dialog.lblMemory->setText(keyword);
-    dialog.setTarget(archiveWindow);
-    dialog.loadFrom(archiveWindow);
-    return dialog.exec();
-}
-
-void TfrmAllegaCartella::loadFrom(QWidget *archiveWindow)
-{
     for (int k = 0; k < 3; ++k) {
-        if (auto *l = archiveWindow->findChild<QLabel *>(slotName("lblFile", k)))
-            m_file[k]->setText(l->text().trimmed());
-        if (auto *l = archiveWindow->findChild<QLabel *>(slotName("lblDesc", k)))
-            m_desc[k]->setText(l->text().trimmed());
+        m_file[k]->setText(attachments[k].file.trimmed());
+        m_desc[k]->setText(attachments[k].description.trimmed());
     }
+}
+
+std::optional<Attachments> TfrmAllegaCartella::edit(QWidget *opener, const QString &keyword,
+                                                    const Attachments &attachments)
+{
+    TfrmAllegaCartella dialog(attachments, opener);
+    dialog.lblMemory->setText(keyword);
+    dialog.exec();
+    return dialog.applied();
 }
 
 QString TfrmAllegaCartella::folder()
@@ -225,26 +216,11 @@ void TfrmAllegaCartella::txtFileChange(int slot)
     m_apri[slot]->setEnabled(!m_file[slot]->text().trimmed().isEmpty());
 }
 
-QWidget *TfrmAllegaCartella::target() const
-{
-    if (m_target)
-        return m_target;
-    if (lblMemory->text() == QLatin1String("ricette"))
-        return brisvola::existingWindow(QStringLiteral("TfrmRicette"));
-    if (lblMemory->text() == QLatin1String("fornitori"))
-        return brisvola::existingWindow(QStringLiteral("TfrmFornitori"));
-    return nullptr;
-}
-
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (QWidget *w = target()) {
-        for (int k = 0; k < 3; ++k) {
-            if (auto *l = w->findChild<QLabel *>(slotName("lblFile", k)))
-                l->setText(m_file[k]->text().trimmed());
-            if (auto *l = w->findChild<QLabel *>(slotName("lblDesc", k)))
-                l->setText(m_desc[k]->text().trimmed());
-        }
-    }
+    Attachments applied;
+    for (int k = 0; k < 3; ++k)
+        applied[k] = {m_file[k]->text().trimmed(), m_desc[k]->text().trimmed()};
+    m_applied = applied;
     accept();
 }

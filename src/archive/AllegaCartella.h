@@ -3,18 +3,34 @@
 #include <QDialog>
 #include <QString>
 
+#include <array>
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-// The attachments of the card on screen: three slots, each a file name inside the shared folder
-// "Documenti_Allegati" of the program folder and a description. "Sfoglia..." copies the chosen
-// file into that folder; "Applica e chiudi" writes the slots into the hidden labels lblFile01..03
-// and lblDesc01..03 of the archive window (the card reaches the archive at its next save).
+// One attachment slot of a card: a file name inside the shared folder "Documenti_Allegati" of the
+// program folder, and its description (the fields FileNN and DescNN of the record).
+struct Attachment
+{
+    QString file;
+    QString description;
+};
+using Attachments = std::array<Attachment, 3>;
+
+// base and the two digits of slot 0..2: ("File", 0) gives "File01".
+QString attachmentSlotName(const char *base, int slot);
+
+// The attachments of the card on screen: three slots, each a file name and a description.
+// "Sfoglia..." copies the chosen file into the shared folder; "Applica e chiudi" closes the dialog
+// with the slots as they stand (applied()), which the archive window puts into its hidden labels
+// lblFile01..03 and lblDesc01..03 (the card reaches the archive at its next save).
 //
 // Opening it from an archive window (recipes: keyword "ricette"; customers: "fornitori"):
-//     TfrmAllegaCartella::openFor(this, QStringLiteral("ricette"));
+//     if (const auto applied = TfrmAllegaCartella::edit(this, QStringLiteral("ricette"), slots))
+//         ... put *applied into the card ...
 //
 // A stored name is a bare file name; one holding a path separator or ".." is never opened or
 // copied: "Apri" explains why instead.
@@ -22,17 +38,16 @@ class TfrmAllegaCartella : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmAllegaCartella(QWidget *parent = nullptr);
+    // The dialog over the card's slots, each trimmed into its edits.
+    explicit TfrmAllegaCartella(const Attachments &attachments = {}, QWidget *parent = nullptr);
 
-    // Creates the dialog, sets lblMemory, copies the window's six labels into it, shows it
-    // modally and destroys it. Returns the dialog's result.
-    static int openFor(QWidget *archiveWindow, const QString &keyword);
+    // Creates the dialog with lblMemory set to the opener's keyword, shows it modally and
+    // destroys it. Gives back the slots applied; nothing when the dialog was cancelled.
+    static std::optional<Attachments> edit(QWidget *opener, const QString &keyword,
+                                           const Attachments &attachments);
 
-    // The window whose labels "Applica e chiudi" fills; without one, the window named by
-    // lblMemory ("ricette": TfrmRicette, "fornitori": TfrmFornitori).
-    void setTarget(QWidget *archiveWindow) { m_target = archiveWindow; }
-    // Copies the window's six labels, trimmed, into the dialog's edits.
-    void loadFrom(QWidget *archiveWindow);
+    // The slots, each trimmed, once "Applica e chiudi" was pressed; nothing before.
+    const std::optional<Attachments> &applied() const { return m_applied; }
 
     static QString folder();
     static bool isBareFileName(const QString &name);
@@ -48,9 +63,8 @@ private:
     void imgCancellaClick(int slot);
     void txtFileChange(int slot);
     void btnApplicaClick();
-    QWidget *target() const;
 
-    QWidget *m_target = nullptr;
+    std::optional<Attachments> m_applied;
     QLineEdit *m_file[3];
     QLineEdit *m_desc[3];
     QPushButton *m_apri[3];

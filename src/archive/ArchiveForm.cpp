@@ -1,22 +1,16 @@
 #include "archive/ArchiveForm.h"
 
-#include <QHBoxLayout>
+#include "shell/Picture.h"
 
-#include <QIcon>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QToolButton>
 
 namespace archiveform {
 
 void GradientBackground::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x65, 0x98, 0xC2));
-    g.setColorAt(1, Qt::white);
-    p.fillRect(rect(), g);
+    brisvola::paintGradient(this, QColor(brisvola::archiveBlue));
 }
 
 QWidget *group(QWidget *parent)
@@ -32,15 +26,8 @@ QWidget *group(QWidget *parent)
 QToolButton *commandButton(QWidget *parent, const QString &objectName, const QString &caption,
                            const QString &iconPath, int width)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(objectName);
-    b->setText(caption);
-    b->setIcon(QIcon(iconPath));
-    b->setIconSize(QSize(30, 30));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
+    QToolButton *b = brisvola::pictureButton(parent, objectName, iconPath, 30, caption);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setCursor(Qt::PointingHandCursor);
     b->setFixedSize(width, 58);
     QFont f(QStringLiteral("Verdana"));
     f.setPixelSize(10);
@@ -51,13 +38,8 @@ QToolButton *commandButton(QWidget *parent, const QString &objectName, const QSt
 QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &iconPath,
                         int size)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(objectName);
-    b->setIcon(QIcon(iconPath));
-    b->setIconSize(QSize(size - 4, size - 4));
-    b->setAutoRaise(true);
+    QToolButton *b = brisvola::pictureButton(parent, objectName, iconPath, size - 4);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setCursor(Qt::PointingHandCursor);
     b->setFixedSize(size, size);
     return b;
 }

@@ -25,7 +25,8 @@ template <class T> T *require(const QWidget *window, const QString &name)
     return w;
 }
 
-// Paints a vertical gradient from ARGB FF6598C2 at the top to white at the bottom.
+// A widget on the archive windows' background: the gradient from ARGB FF6598C2 at the top to
+// white at the bottom.
 class GradientBackground : public QWidget
 {
 public:

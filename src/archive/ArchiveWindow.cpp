@@ -371,7 +371,18 @@ void ArchiveWindow::exit()
 
 void ArchiveWindow::openAttachments()
 {
-    TfrmAllegaCartella::openFor(m_window, m_attachmentsKeyword);
+    // The three slots go in from the card's attachment fields; what the dialog applies goes back.
+    Attachments shown;
+    for (int k = 0; k < 3; ++k)
+        shown[k] = {m_session.text(attachmentSlotName("File", k)),
+                    m_session.text(attachmentSlotName("Desc", k))};
+    const auto applied = TfrmAllegaCartella::edit(m_window, m_attachmentsKeyword, shown);
+    if (!applied)
+        return;
+    for (int k = 0; k < 3; ++k) {
+        m_session.setText(attachmentSlotName("File", k), (*applied)[k].file);
+        m_session.setText(attachmentSlotName("Desc", k), (*applied)[k].description);
+    }
 }
 
 // --- events --------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "shell/Help.h"
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
+#include "shell/Picture.h"
 #include "shell/ProgramFolder.h"
 
 #include <QApplication>
@@ -153,13 +154,7 @@ namespace {
 QToolButton *pictureButton(const QString &name, const QString &text, const QString &icon,
                            QWidget *parent)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setIcon(QIcon(icon));
-    b->setIconSize(QSize(40, 40));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
+    QToolButton *b = brisvola::pictureButton(parent, name, icon, 40, text);
     b->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     b->setMinimumWidth(84);
     b->setMouseTracking(true);

@@ -194,23 +194,33 @@ void FindDialog::lstRecordsDblClick()
     choose(m_results->selectedPosition());
 }
 
+std::optional<ChosenRecord> readChosen(const std::function<QString()> &archivePath,
+                                       const RecordLayout &layout, qint64 position)
+{
+    if (position <= 0)
+        return std::nullopt;
+    try {
+        return ChosenRecord{RecordFile(archivePath(), layout).read(position), position};
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
 void bringRecord(const RecordTarget &target, const std::function<QString()> &archivePath,
                  const RecordLayout &layout, qint64 position)
 {
-    if (position <= 0 || !target)
+    if (!target)
         return;
-    try {
-        const Record record = RecordFile(archivePath(), layout).read(position);
-        target(record, position);
-    } catch (const std::exception &) {
-    }
+    if (const std::optional<ChosenRecord> chosen = readChosen(archivePath, layout, position))
+        target(chosen->record, chosen->position);
 }
 
 void FindDialog::choose(qint64 position)
 {
     // Any failure (no line selected, the archive unreadable) closes the dialog without a word.
-    bringRecord(m_config.targets.value(m_memory->text()), m_config.archivePath, *m_config.layout,
-                position);
+    m_chosen = readChosen(m_config.archivePath, *m_config.layout, position);
+    if (const RecordTarget target = m_config.targets.value(m_memory->text()); target && m_chosen)
+        target(m_chosen->record, m_chosen->position);
     accept();
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -22,9 +23,21 @@ class EffCell;
 // Where a chosen record goes: the window (or the slot of a window) that the dialog fills.
 using RecordTarget = std::function<void(const Record &record, qint64 position)>;
 
-// Reads the record at position (1-based) in the archive and hands it to the target. Nothing
-// happens, without a word, when no line was chosen (0), there is no target or the archive cannot
-// be read: the dialog that calls it closes all the same.
+// A record a dialog gives back: the record and its position (1-based) in the archive.
+struct ChosenRecord
+{
+    Record record;
+    qint64 position = 0;
+};
+
+// Reads the record at position (1-based) in the archive; nothing when no line was chosen (0) or
+// the archive cannot be read.
+std::optional<ChosenRecord> readChosen(const std::function<QString()> &archivePath,
+                                       const RecordLayout &layout, qint64 position);
+
+// Reads the record at position and hands it to the target. Nothing happens, without a word, when
+// no line was chosen, there is no target or the archive cannot be read: the dialog that calls it
+// closes all the same.
 void bringRecord(const RecordTarget &target, const std::function<QString()> &archivePath,
                  const RecordLayout &layout, qint64 position);
 
@@ -54,13 +67,15 @@ struct FindConfig
     bool sorted = true; // alphabetical; false keeps file order
     QString countPrefix = QStringLiteral("Il presente riepilogo contiene ");
     QString countSuffix = QStringLiteral(" schede.");
-    // The targets by the keyword in lblMemory; a keyword without a target brings nothing back.
+    // The targets by the keyword in lblMemory; with a keyword without a target the dialog only
+    // gives the record back (chosen()) for its opener to apply.
     QHash<QString, RecordTarget> targets;
 };
 
 // The find dialog: the criteria page ("panAvvio"), then the results page ("panContainer") with the
 // lines of the records that satisfy every criterion in use. A double click reads the record of
-// the line clicked and hands it to the target named by lblMemory, then closes the dialog.
+// the line clicked, hands it to the target named by lblMemory, keeps it as chosen() and closes
+// the dialog.
 class FindDialog : public QDialog
 {
     Q_OBJECT
@@ -73,6 +88,8 @@ public:
     QLabel *memoryLabel() const { return m_memory; }
     RecordListPanel *results() const { return m_results; }
     QLineEdit *criterion(const QString &control) const;
+    // The record of the line double-clicked; nothing when the dialog was closed without one.
+    const std::optional<ChosenRecord> &chosen() const { return m_chosen; }
 
 public slots:
     void btnCercaClick();
@@ -97,4 +114,5 @@ private:
     QLabel *m_wait = nullptr;
     QLabel *m_count = nullptr;
     QLabel *m_memory = nullptr;
+    std::optional<ChosenRecord> m_chosen;
 };

@@ -45,24 +45,37 @@ Builder columns(const RecordLayout &layout, const QList<Column> &columns)
         QString prefix;
         int field;
         int width;
+        QByteArray joiner; // code page 1252
+        int joinedField;   // -1: none
     };
     if (columns.size() > 16)
         throw std::logic_error("a list line has at most 16 columns");
     std::vector<Resolved> resolved;
     for (const Column &c : columns)
-        resolved.push_back({c.prefix, layout.field(c.field), c.width});
+        resolved.push_back({c.prefix, layout.field(c.field), c.width, cp1252::encode(c.joiner),
+                            c.joinedField ? layout.field(c.joinedField) : -1});
     const std::array<char16_t, 256> &table = cp1252Table();
-    // Built straight from the record's bytes, trimmed as a field is read, in one allocation.
-    return [resolved, &table](const RecordView &record) {
+    const auto trimmed = [](QByteArrayView v) {
+        while (!v.isEmpty() && static_cast<unsigned char>(v.front()) <= 0x20)
+            v = v.sliced(1);
+        while (!v.isEmpty() && static_cast<unsigned char>(v.back()) <= 0x20)
+            v.chop(1);
+        return v;
+    };
+    // Built straight from the record's bytes, trimmed as a field is read, in one allocation
+    // (and one more for each joined column).
+    return [resolved, &table, trimmed](const RecordView &record) {
         QByteArrayView values[16];
+        QByteArray joined[16];
         const size_t n = std::min<size_t>(resolved.size(), 16);
         qsizetype size = 0;
         for (size_t i = 0; i < n; ++i) {
-            QByteArrayView v = record.rawBytes(resolved[i].field);
-            while (!v.isEmpty() && static_cast<unsigned char>(v.front()) <= 0x20)
-                v = v.sliced(1);
-            while (!v.isEmpty() && static_cast<unsigned char>(v.back()) <= 0x20)
-                v.chop(1);
+            QByteArrayView v = trimmed(record.rawBytes(resolved[i].field));
+            if (resolved[i].joinedField >= 0) {
+                joined[i] = v.toByteArray() + resolved[i].joiner +
+                            trimmed(record.rawBytes(resolved[i].joinedField)).toByteArray();
+                v = joined[i];
+            }
             if (resolved[i].width >= 0 && v.size() > resolved[i].width)
                 v.truncate(resolved[i].width);
             values[i] = v;

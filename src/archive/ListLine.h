@@ -17,11 +17,15 @@ namespace listline {
 QString fitted(const QString &value, int width);
 
 // One column of a line: a fixed text, then a field of the record fitted to a width (-1: whole).
+// A column may join a second field to the first ("12/2024 del 05/03/2024"): both trimmed, the
+// joiner between them, and the whole fitted to the width.
 struct Column
 {
     QString prefix;
     const char *field;
     int width;
+    QString joiner = {};
+    const char *joinedField = nullptr;
 };
 
 // Builds one record's line. Builders decode only the fields their line shows.

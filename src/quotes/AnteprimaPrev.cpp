@@ -1,23 +1,19 @@
 #include "quotes/AnteprimaPrev.h"
 
-#include "documents/ReportOutput.h"
-
-TfrmAnteprimaPrev::TfrmAnteprimaPrev(TfrmPreventivi *quoteWindow, QWidget *parent)
+TfrmAnteprimaPrev::TfrmAnteprimaPrev(quotes::QuoteTexts quote, QWidget *parent)
     : QuoteDocumentDialog(
-          {QStringLiteral("TfrmAnteprimaPrev"), QStringLiteral(" Anteprima di stampa"),
-           QStringLiteral("Mostra anteprima"), QStringLiteral(":/quotes/anteprima.svg"),
-           QStringLiteral("Anteprima di stampa"),
-           QStringLiteral("Il preventivo corrente verrà mostrato a video così come "
-                          "apparirà in stampa, con i dati inseriti. Dall'anteprima "
-                          "è possibile ingrandire la pagina e stamparla.\n\n"
-                          "Premere Mostra anteprima per procedere oppure Annulla "
-                          "per annullare l'operazione.")},
-          quoteWindow, parent)
+          {.className = QStringLiteral("TfrmAnteprimaPrev"),
+           .caption = QStringLiteral(" Anteprima di stampa"),
+           .button = QStringLiteral("Mostra anteprima"),
+           .icon = QStringLiteral(":/quotes/anteprima.svg"),
+           .title = QStringLiteral("Anteprima di stampa"),
+           .explanation = QStringLiteral("Il preventivo corrente verrà mostrato a video così come "
+                                         "apparirà in stampa, con i dati inseriti. Dall'anteprima "
+                                         "è possibile ingrandire la pagina e stamparla.\n\n"
+                                         "Premere Mostra anteprima per procedere oppure Annulla "
+                                         "per annullare l'operazione."),
+           .output = brisvola::documents::DocumentOutput::Preview,
+           .damagedMessage = quotes::damagedTemplateMessage},
+          std::move(quote), parent)
 {
-}
-
-void TfrmAnteprimaPrev::produce()
-{
-    brisvola::documents::preview(report(), this);
-    accept();
 }

@@ -2,7 +2,7 @@
 
 #include "quotes/QuoteDocumentDialog.h"
 
-// Writes the quote on screen as "Preventivo.pdf" in the program folder and offers to open it.
+// Writes the quote as "Preventivo.pdf" in the program folder and offers to open it.
 class TfrmCrea_PDF_Prev : public QuoteDocumentDialog
 {
     Q_OBJECT
@@ -10,8 +10,5 @@ public:
     static const QString doneQuestion;
     static const QString failureMessage;
 
-    explicit TfrmCrea_PDF_Prev(TfrmPreventivi *quoteWindow, QWidget *parent = nullptr);
-
-protected:
-    void produce() override;
+    explicit TfrmCrea_PDF_Prev(quotes::QuoteTexts quote, QWidget *parent = nullptr);
 };

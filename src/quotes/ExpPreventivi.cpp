@@ -1,21 +1,18 @@
 #include "quotes/ExpPreventivi.h"
 
-#include "quotes/Preventivi.h"
 #include "quotes/QuoteLists.h"
 #include "quotes/QuoteRecord.h"
 
-#include <QLabel>
-
 namespace {
 
-ExportConfig quoteExport(TfrmPreventivi *quoteWindow)
+ExportConfig quoteExport(const QString &archivePath)
 {
     ExportConfig c;
     c.className = QStringLiteral("TfrmExpPreventivi");
     c.caption = QStringLiteral(" Esporta archivio preventivi in Excel");
     c.heading = QStringLiteral("Esporta archivio preventivi in Excel");
     c.layout = &quotes::quoteLayout();
-    c.archivePath = [quoteWindow] { return quoteWindow->lblFile->text(); };
+    c.archivePath = [archivePath] { return archivePath; };
     c.columns = quotes::quoteExportColumns();
     c.sheetName = QStringLiteral("Riepilogo annuale preventivi");
     c.fileName = QStringLiteral("Preventivi.xls");
@@ -25,7 +22,7 @@ ExportConfig quoteExport(TfrmPreventivi *quoteWindow)
 
 } // namespace
 
-TfrmExpPreventivi::TfrmExpPreventivi(TfrmPreventivi *quoteWindow, QWidget *parent)
-    : ExportDialog(quoteExport(quoteWindow), parent ? parent : quoteWindow)
+TfrmExpPreventivi::TfrmExpPreventivi(const QString &archivePath, QWidget *parent)
+    : ExportDialog(quoteExport(archivePath), parent)
 {
 }

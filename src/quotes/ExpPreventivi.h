@@ -2,12 +2,10 @@
 
 #include "archive/ExportDialog.h"
 
-class TfrmPreventivi;
-
-// The quotes of the open year in a grid, exported as "Preventivi.xls".
+// The quotes of the year's archive (archivePath) in a grid, exported as "Preventivi.xls".
 class TfrmExpPreventivi : public ExportDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmExpPreventivi(TfrmPreventivi *quoteWindow, QWidget *parent = nullptr);
+    explicit TfrmExpPreventivi(const QString &archivePath, QWidget *parent = nullptr);
 };

@@ -3,6 +3,7 @@
 #include "quotes/LogoFile.h"
 #include "shell/FileChooser.h"
 #include "shell/Messages.h"
+#include "shell/Picture.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -35,19 +36,11 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
     imgLogo->setAlignment(Qt::AlignCenter);
     imgLogo->setStyleSheet(QStringLiteral("background: white; border: 1px solid #9fb6d6;"));
 
-    imgEuro = new QToolButton(this);
-    imgEuro->setObjectName(QStringLiteral("imgEuro"));
-    imgEuro->setIcon(QIcon(QStringLiteral(":/quotes/euro_icon.svg")));
-    imgEuro->setIconSize(QSize(22, 22));
-    imgEuro->setAutoRaise(true);
-    imgEuro->setCursor(Qt::PointingHandCursor);
+    imgEuro = brisvola::pictureButton(this, QStringLiteral("imgEuro"),
+                                      QStringLiteral(":/quotes/euro_icon.svg"), 22);
     imgEuro->setToolTip(QStringLiteral("Logo predefinito"));
-    btnCancLogo = new QToolButton(this);
-    btnCancLogo->setObjectName(QStringLiteral("btnCancLogo"));
-    btnCancLogo->setIcon(QIcon(QStringLiteral(":/quotes/delete.svg")));
-    btnCancLogo->setIconSize(QSize(22, 22));
-    btnCancLogo->setAutoRaise(true);
-    btnCancLogo->setCursor(Qt::PointingHandCursor);
+    btnCancLogo = brisvola::pictureButton(this, QStringLiteral("btnCancLogo"),
+                                          QStringLiteral(":/quotes/delete.svg"), 22);
     btnCancLogo->setToolTip(QStringLiteral("Nessun logo"));
 
     btnSfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);

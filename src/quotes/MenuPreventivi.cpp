@@ -1,11 +1,13 @@
 #include "quotes/MenuPreventivi.h"
 
+#include "archive/ArchiveForm.h"
 #include "archive/FieldChrome.h"
+#include "archive/YearOpening.h"
 #include "quotes/Logo.h"
+#include "quotes/Preventivi.h"
 #include "quotes/QuoteRecord.h"
-#include "shell/Clock.h"
 #include "shell/Help.h"
-#include "shell/Messages.h"
+#include "shell/Picture.h"
 #include "shell/WindowSet.h"
 
 #include <QCloseEvent>
@@ -14,27 +16,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 const QString helpTitle = QStringLiteral("App Emissione preventivi");
-
-QToolButton *iconButton(QWidget *parent, const char *name, const char *icon, int size)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1StringView(name));
-    b->setIcon(QIcon(QLatin1StringView(icon)));
-    b->setIconSize(QSize(size, size));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
 } // namespace
 
-TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
+TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : GradientBackground(parent)
 {
     setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi"));
     setWindowState(Qt::WindowMaximized);
@@ -55,9 +45,11 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setPixmap(QIcon(QStringLiteral(":/quotes/banner_preventivi.svg")).pixmap(700, 90));
 
-    imgGuida = iconButton(panel, "imgGuida", ":/quotes/help.svg", 34);
+    imgGuida = brisvola::pictureButton(panel, QStringLiteral("imgGuida"),
+                                       QStringLiteral(":/quotes/help.svg"), 34);
     imgGuida->setToolTip(QStringLiteral("Guida"));
-    imgEsci = iconButton(panel, "imgEsci", ":/quotes/exit.svg", 34);
+    imgEsci = brisvola::pictureButton(panel, QStringLiteral("imgEsci"),
+                                      QStringLiteral(":/quotes/exit.svg"), 34);
     imgEsci->setToolTip(QStringLiteral("Esci"));
 
     lblInfo = new QLabel(QStringLiteral("In questo ambiente è possibile archiviare i preventivi "
@@ -66,7 +58,8 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setStyleSheet(QStringLiteral("color: #1b2b40; font-size: 11pt;"));
 
-    imgEmail = iconButton(panel, "imgEmail", ":/quotes/logo_link.svg", 22);
+    imgEmail = brisvola::pictureButton(panel, QStringLiteral("imgEmail"),
+                                       QStringLiteral(":/quotes/logo_link.svg"), 22);
     lnkWeb = new QLabel(QStringLiteral("Imposta logo Ditta"), panel);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->setCursor(Qt::PointingHandCursor);
@@ -79,14 +72,12 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     titAnnoPreventivi->setObjectName(QStringLiteral("titAnnoPreventivi"));
     txtAnnoPreventivi = new QLineEdit(intAnnoPreventivi);
     txtAnnoPreventivi->setObjectName(QStringLiteral("txtAnnoPreventivi"));
-    txtAnnoPreventivi->setMaxLength(4);
     QFont yearFont = txtAnnoPreventivi->font();
     yearFont.setBold(true);
     yearFont.setPointSize(14);
     txtAnnoPreventivi->setFont(yearFont);
     txtAnnoPreventivi->setFixedWidth(90);
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
-    brisvola::acceptDigitsOnly(txtAnnoPreventivi);
     brisvola::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
     btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), intAnnoPreventivi);
     btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
@@ -127,7 +118,7 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
     auto *outer = new QGridLayout(this);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 
-    brisvola::setEnterTarget(txtAnnoPreventivi, btnApriPreventivi);
+    yearopening::setUpYearEdit(txtAnnoPreventivi, btnApriPreventivi);
     connect(btnApriPreventivi, &QPushButton::clicked, this,
             &TfrmMenuPreventivi::btnApriPreventiviClick);
     connect(imgEmail, &QToolButton::clicked, this, &TfrmMenuPreventivi::openLogo);
@@ -137,29 +128,24 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : QWidget(parent)
 
 void TfrmMenuPreventivi::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    GradientBackground::showEvent(event);
     if (event->spontaneous())
         return;
-    txtAnnoPreventivi->setText(QString::number(brisvola::today().year()));
     lblMemory->setText(QStringLiteral("avvio"));
-    txtAnnoPreventivi->setFocus();
+    yearopening::startYear(txtAnnoPreventivi);
 }
 
 void TfrmMenuPreventivi::btnApriPreventiviClick()
 {
-    const QString year = txtAnnoPreventivi->text();
-    if (!quotes::isValidYearText(year)) {
-        brisvola::showMessage(this, brisvola::MessageKind::Warning,
-                              QStringLiteral("Attenzione: indicare l'anno solare utilizzando "
-                                             "quattro cifre."));
-        txtAnnoPreventivi->setFocus();
+    const std::optional<yearopening::OpenedYear> opened =
+        yearopening::openYear(txtAnnoPreventivi, quotes::quoteArchiveSuffix);
+    if (!opened)
         return;
-    }
-    if (QWidget *quotesWindow = brisvola::window(QStringLiteral("TfrmPreventivi"))) {
-        if (auto *lblFile = quotesWindow->findChild<QLabel *>(QStringLiteral("lblFile")))
-            lblFile->setText(quotes::quoteArchivePath(year));
+    // The quote window works on the year's archive from now on.
+    if (auto *quotesWindow = brisvola::window<TfrmPreventivi>(QStringLiteral("TfrmPreventivi"))) {
+        quotesWindow->lblFile->setText(opened->archivePath);
         quotesWindow->setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi anno ") +
-                                     year.trimmed());
+                                     opened->year);
     }
     lblMemory->setText(QStringLiteral("preventivi"));
     close();
@@ -194,14 +180,5 @@ bool TfrmMenuPreventivi::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TfrmMenuPreventivi::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x65, 0x98, 0xC2));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    return GradientBackground::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "archive/ArchiveForm.h"
 
 class QGroupBox;
 class QLabel;
@@ -10,7 +10,7 @@ class QToolButton;
 
 // The opening window of the quotes app: asks the calendar year whose archive is worked on, then
 // hands over to the quote window. Closed without a year, it brings the launcher back.
-class TfrmMenuPreventivi : public QWidget
+class TfrmMenuPreventivi : public archiveform::GradientBackground
 {
     Q_OBJECT
 public:
@@ -32,7 +32,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

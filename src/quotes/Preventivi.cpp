@@ -17,6 +17,7 @@
 #include "shell/Clock.h"
 #include "shell/Help.h"
 #include "shell/Messages.h"
+#include "shell/Picture.h"
 #include "shell/WindowSet.h"
 
 #include <QCheckBox>
@@ -180,12 +181,7 @@ QComboBox *TfrmPreventivi::provinceBox(QWidget *parent, const QString &field)
 QToolButton *TfrmPreventivi::pictureButton(QWidget *parent, const QString &name,
                                            const QString &icon)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setIcon(QIcon(icon));
-    b->setIconSize(QSize(18, 18));
-    b->setAutoRaise(true);
-    b->setCursor(Qt::PointingHandCursor);
+    QToolButton *b = brisvola::pictureButton(parent, name, icon, 18);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }

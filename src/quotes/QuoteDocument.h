@@ -41,4 +41,9 @@ QString quotePdfPath();
 // The title and subject of the PDF file.
 inline const QString quotePdfTitle = QStringLiteral("Fattura");
 
+// The warning of a document dialog whose template cannot be read.
+inline const QString damagedTemplateMessage =
+    QStringLiteral("Attenzione: il modello di stampa del preventivo non è leggibile.\r\n\r\n"
+                   "Reinstallare il programma per ripristinarlo.");
+
 } // namespace quotes

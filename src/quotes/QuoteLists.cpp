@@ -4,44 +4,15 @@
 
 namespace quotes {
 
-namespace {
-
-// Filled with blanks or cut on the right to exactly width characters.
-QString padded(QString text, int width)
+const listline::Builder &quoteListLine()
 {
-    if (text.size() > width)
-        text.truncate(width);
-    else
-        text.append(QString(width - text.size(), QLatin1Char(' ')));
-    return text;
-}
-
-struct LineFields
-{
-    int numFatt, data, cliente, ivaCliente, riferimenti, totFattura;
-};
-
-} // namespace
-
-QString quoteListLine(const RecordView &record)
-{
-    static const LineFields f = [] {
-        const RecordLayout &l = quoteLayout();
-        return LineFields{l.field("NumFatt"),    l.field("Data"),        l.field("Cliente"),
-                          l.field("IvaCliente"), l.field("Riferimenti"), l.field("TotFattura")};
-    }();
-    QString line;
-    line.reserve(150);
-    line += QStringLiteral("Prev. n. ");
-    line += padded(record.text(f.numFatt) + QStringLiteral(" del ") + record.text(f.data), 25);
-    line += QStringLiteral("  ");
-    line += padded(record.text(f.cliente), 35);
-    line += QStringLiteral("  P.I. ");
-    line += padded(record.text(f.ivaCliente), 11);
-    line += QStringLiteral("  Rif. ");
-    line += padded(record.text(f.riferimenti), 35);
-    line += QStringLiteral("  Tot. € ");
-    line += record.text(f.totFattura);
+    static const listline::Builder line = listline::columns(
+        quoteLayout(),
+        {{QStringLiteral("Prev. n. "), "NumFatt", 25, QStringLiteral(" del "), "Data"},
+         {QStringLiteral("  "), "Cliente", 35},
+         {QStringLiteral("  P.I. "), "IvaCliente", 11},
+         {QStringLiteral("  Rif. "), "Riferimenti", 35},
+         {QStringLiteral("  Tot. € "), "TotFattura", -1}});
     return line;
 }
 

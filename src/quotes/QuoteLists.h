@@ -11,7 +11,7 @@ namespace quotes {
 
 // "Prev. n. " + number and date (25) + "  " + customer (35) + "  P.I. " + customer VAT number
 // (11) + "  Rif. " + references (35) + "  Tot. € " + quote total.
-QString quoteListLine(const RecordView &record);
+const listline::Builder &quoteListLine();
 
 // The 25 columns of "Preventivi.xls": heading, issuer, customer, terms, totals (right-aligned),
 // note and the pending flag.

@@ -1,6 +1,6 @@
 #include "quotes/QuoteRecord.h"
 
-#include "shell/ProgramFolder.h"
+#include "archive/YearArchive.h"
 
 namespace quotes {
 
@@ -76,19 +76,9 @@ const QStringList &provinceCodes()
     return codes;
 }
 
-bool isValidYearText(const QString &year)
-{
-    if (year.size() != 4)
-        return false;
-    for (QChar c : year)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
 QString quoteArchivePath(const QString &year)
 {
-    return brisvola::programFile(year.trimmed() + QStringLiteral(".pre"));
+    return yeararchive::archivePath(year, quoteArchiveSuffix);
 }
 
 } // namespace quotes

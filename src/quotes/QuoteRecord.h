@@ -20,10 +20,8 @@ inline constexpr int pageCount = lineCount / linesPerPage;
 // "Quant" and 7 give "Quant07": the name of a line's field and of the control that edits it.
 QString lineField(const char *column, int line);
 
-// A year typed in the opening window: exactly four digits.
-bool isValidYearText(const QString &year);
-
 // The archive of a year: program folder + year + ".pre" (for 2024, 2024.pre).
+inline const QString quoteArchiveSuffix = QStringLiteral(".pre");
 QString quoteArchivePath(const QString &year);
 
 // The 112 province codes of the issuer's and the customer's drop-downs, in their order.

@@ -1,15 +1,11 @@
 #include "quotes/Sospesi.h"
 
-#include "archive/ArchiveWindow.h"
-#include "quotes/Preventivi.h"
 #include "quotes/QuoteLists.h"
 #include "quotes/QuoteRecord.h"
 
-#include <QLabel>
-
 namespace {
 
-FlaggedConfig pendingQuotes(TfrmPreventivi *quoteWindow)
+FlaggedConfig pendingQuotes(const QString &archivePath, RecordTarget showQuote)
 {
     FlaggedConfig c;
     c.className = QStringLiteral("TfrmSospesi");
@@ -17,19 +13,17 @@ FlaggedConfig pendingQuotes(TfrmPreventivi *quoteWindow)
     c.heading = QStringLiteral("Riepilogo preventivi in sospeso");
     c.printTitle = QStringLiteral("Riepilogo preventivi in sospeso");
     c.layout = &quotes::quoteLayout();
-    c.archivePath = [quoteWindow] { return quoteWindow->lblFile->text(); };
+    c.archivePath = [archivePath] { return archivePath; };
     c.flagField = "InSospeso";
-    c.line = quotes::quoteListLine;
+    c.line = quotes::quoteListLine();
     c.sorted = false; // the order of the file
-    c.target = [quoteWindow](const Record &r, qint64 p) {
-        quoteWindow->archive()->showRecord(r, p);
-    };
+    c.target = std::move(showQuote);
     return c;
 }
 
 } // namespace
 
-TfrmSospesi::TfrmSospesi(TfrmPreventivi *quoteWindow, QWidget *parent)
-    : FlaggedListDialog(pendingQuotes(quoteWindow), parent ? parent : quoteWindow)
+TfrmSospesi::TfrmSospesi(const QString &archivePath, RecordTarget showQuote, QWidget *parent)
+    : FlaggedListDialog(pendingQuotes(archivePath, std::move(showQuote)), parent)
 {
 }

@@ -2,13 +2,11 @@
 
 #include "archive/FlaggedListDialog.h"
 
-class TfrmPreventivi;
-
-// The pending quotes of the open year ("In sospeso" ticked), in file order; a double click loads
-// the quote into the quote window.
+// The pending quotes of the year's archive (archivePath, "In sospeso" ticked), in file order; a
+// double click hands the quote to showQuote, which brings it onto the quote window.
 class TfrmSospesi : public FlaggedListDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmSospesi(TfrmPreventivi *quoteWindow, QWidget *parent = nullptr);
+    TfrmSospesi(const QString &archivePath, RecordTarget showQuote, QWidget *parent = nullptr);
 };

@@ -1,21 +1,18 @@
 #include "quotes/StampaPrev.h"
 
-#include "documents/ReportOutput.h"
-
-TfrmStampaPrev::TfrmStampaPrev(TfrmPreventivi *quoteWindow, QWidget *parent)
-    : QuoteDocumentDialog({QStringLiteral("TfrmStampaPrev"), QStringLiteral(" Stampa preventivo"),
-                           QStringLiteral("Stampa"), QStringLiteral(":/archive/stampa.svg"),
-                           QStringLiteral("Stampa scheda"),
-                           QStringLiteral("La scheda corrente verrà stampata su carta con i dati "
-                                          "inseriti.\n\nPremere Stampa per avviare la stampa "
-                                          "oppure Annulla per annullare l'operazione.")},
-                          quoteWindow, parent)
+TfrmStampaPrev::TfrmStampaPrev(quotes::QuoteTexts quote, QWidget *parent)
+    : QuoteDocumentDialog(
+          {.className = QStringLiteral("TfrmStampaPrev"),
+           .caption = QStringLiteral(" Stampa preventivo"),
+           .button = QStringLiteral("Stampa"),
+           .icon = QStringLiteral(":/archive/stampa.svg"),
+           .title = QStringLiteral("Stampa scheda"),
+           .explanation = QStringLiteral("La scheda corrente verrà stampata su carta con i dati "
+                                         "inseriti.\n\nPremere Stampa per avviare la stampa "
+                                         "oppure Annulla per annullare l'operazione."),
+           .output = brisvola::documents::DocumentOutput::Print,
+           .printMode = brisvola::documents::PrintMode::DefaultPrinter,
+           .damagedMessage = quotes::damagedTemplateMessage},
+          std::move(quote), parent)
 {
-}
-
-void TfrmStampaPrev::produce()
-{
-    // The engine reports a printer that cannot print; the window closes either way.
-    brisvola::documents::print(report(), this, brisvola::documents::PrintMode::DefaultPrinter);
-    accept();
 }

@@ -1,15 +1,11 @@
 #include "quotes/TrovaPreventivi.h"
 
-#include "archive/ArchiveWindow.h"
-#include "quotes/Preventivi.h"
 #include "quotes/QuoteLists.h"
 #include "quotes/QuoteRecord.h"
 
-#include <QLabel>
-
 namespace {
 
-FindConfig quoteFind(TfrmPreventivi *quoteWindow)
+FindConfig quoteFind(const QString &archivePath, RecordTarget showQuote)
 {
     FindConfig c;
     c.className = QStringLiteral("TfrmTrovaPreventivi");
@@ -17,7 +13,7 @@ FindConfig quoteFind(TfrmPreventivi *quoteWindow)
     c.heading = QStringLiteral("Trova preventivi in archivio");
     c.printTitle = QStringLiteral("Riepilogo preventivi emessi");
     c.layout = &quotes::quoteLayout();
-    c.archivePath = [quoteWindow] { return quoteWindow->lblFile->text(); };
+    c.archivePath = [archivePath] { return archivePath; };
     c.criteria = {
         {QStringLiteral("txtNumFatt"), QStringLiteral("Preventivo n."), "NumFatt"},
         {QStringLiteral("txtData"), QStringLiteral("Data emissione (gg/mm/aaaa):"), "Data"},
@@ -30,19 +26,17 @@ FindConfig quoteFind(TfrmPreventivi *quoteWindow)
         {QStringLiteral("txtRiferimenti"), QStringLiteral("Riferimenti:"), "Riferimenti"},
         {QStringLiteral("txtNote"), QStringLiteral("Note:"), "Note"},
     };
-    c.line = quotes::quoteListLine;
+    c.line = quotes::quoteListLine();
     c.sorted = true;
     c.countPrefix = QStringLiteral("Il presente elenco contiene ");
-    // The quote comes onto the quote window as navigation brings it.
-    c.targets.insert(QStringLiteral("preventivi"), [quoteWindow](const Record &r, qint64 p) {
-        quoteWindow->archive()->showRecord(r, p);
-    });
+    c.targets.insert(QStringLiteral("preventivi"), std::move(showQuote));
     return c;
 }
 
 } // namespace
 
-TfrmTrovaPreventivi::TfrmTrovaPreventivi(TfrmPreventivi *quoteWindow, QWidget *parent)
-    : FindDialog(quoteFind(quoteWindow), parent ? parent : quoteWindow)
+TfrmTrovaPreventivi::TfrmTrovaPreventivi(const QString &archivePath, RecordTarget showQuote,
+                                         QWidget *parent)
+    : FindDialog(quoteFind(archivePath, std::move(showQuote)), parent)
 {
 }

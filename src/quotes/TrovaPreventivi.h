@@ -2,13 +2,13 @@
 
 #include "archive/FindDialog.h"
 
-class TfrmPreventivi;
-
-// The quote find: quotes of the open year matching every criterion typed, sorted by their line; a
-// double click loads the quote into the quote window (keyword "preventivi" in lblMemory).
+// The quote find over the year's archive (archivePath): quotes matching every criterion typed,
+// sorted by their line; a double click hands the quote to showQuote (keyword "preventivi" in
+// lblMemory), which brings it onto the quote window.
 class TfrmTrovaPreventivi : public FindDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmTrovaPreventivi(TfrmPreventivi *quoteWindow, QWidget *parent = nullptr);
+    TfrmTrovaPreventivi(const QString &archivePath, RecordTarget showQuote,
+                        QWidget *parent = nullptr);
 };

@@ -1,8 +1,6 @@
 #include "recipes/CreaRTF.h"
 
 #include "archive/DialogParts.h"
-#include "recipes/RecipeCard.h"
-#include "recipes/RecipeLists.h"
 #include "shell/Messages.h"
 #include "shell/OpenURL.h"
 #include "shell/ProgramFolder.h"
@@ -21,8 +19,8 @@ const QString TfrmCreaRTF::failureMessage =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
                    "che il documento non sia già aperto.");
 
-TfrmCreaRTF::TfrmCreaRTF(QWidget *parent)
-    : QDialog(parent), m_recipes(recipes::recipeWindow(parent))
+TfrmCreaRTF::TfrmCreaRTF(recipecard::Values values, QWidget *parent)
+    : QDialog(parent), m_values(std::move(values))
 {
     setObjectName(QStringLiteral("TfrmCreaRTF"));
     setWindowTitle(QStringLiteral(" Esporta scheda in RTF"));
@@ -71,7 +69,7 @@ void TfrmCreaRTF::exportCard()
     if (!brisvola::askYesNo(this, question))
         return;
     const QString path = brisvola::programFile(recipecard::rtfFileName());
-    if (!recipecard::writeRtf(path, recipes::screenValues(m_recipes))) {
+    if (!recipecard::writeRtf(path, m_values)) {
         brisvola::plainMessage(this, failureMessage);
         return;
     }

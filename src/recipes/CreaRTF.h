@@ -1,12 +1,14 @@
 #pragma once
 
+#include "recipes/RecipeCard.h"
+
 #include <QDialog>
 
 class QLabel;
-class TfrmRicette;
 
 // The recipe card as a rich-text document "Scheda_Ricetta.rtf" in the program folder, with the
-// ingredients and the preparation, to open and print with a word processor.
+// ingredients and the preparation, to open and print with a word processor. The card shows the
+// values the recipe window hands in.
 class TfrmCreaRTF : public QDialog
 {
     Q_OBJECT
@@ -15,7 +17,7 @@ public:
     static const QString doneQuestion;
     static const QString failureMessage;
 
-    explicit TfrmCreaRTF(QWidget *parent = nullptr);
+    explicit TfrmCreaRTF(recipecard::Values values, QWidget *parent = nullptr);
 
     QLabel *lblMemory;
 
@@ -25,5 +27,5 @@ public slots:
 private:
     void exportCard();
 
-    TfrmRicette *m_recipes;
+    recipecard::Values m_values;
 };

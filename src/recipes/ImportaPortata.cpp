@@ -19,8 +19,7 @@ const QString TfrmImportaPortata::noSelectionMessage = QStringLiteral(
     "Attenzione: selezionare dall'elenco la portata da importare prima di premere il "
     "pulsante Importa dati.");
 
-TfrmImportaPortata::TfrmImportaPortata(QWidget *target, QWidget *parent)
-    : QDialog(parent), m_target(target)
+TfrmImportaPortata::TfrmImportaPortata(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmImportaPortata"));
     setWindowTitle(QStringLiteral(" Importazione portata"));
@@ -125,9 +124,6 @@ void TfrmImportaPortata::btnImportaClick()
         brisvola::showMessage(this, MessageKind::Warning, noSelectionMessage);
         return;
     }
-    if (lblMemory->text() == QLatin1String("ricette") && m_target) {
-        if (auto *portata = m_target->findChild<QLineEdit *>(QStringLiteral("txtPortata")))
-            portata->setText(txtNome->text());
-    }
+    m_course = txtNome->text();
     accept();
 }

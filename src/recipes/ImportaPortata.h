@@ -2,19 +2,24 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// The course picker: the fifteen courses in a list; "Importa dati" puts the chosen one into the
-// course field of the window that opened it (lblMemory "ricette": the recipe window's txtPortata).
+// The course picker: the fifteen courses in a list; "Importa dati" closes it with the chosen one
+// (course()), which the window that opened it (lblMemory "ricette": the recipe window) puts into
+// its course field.
 class TfrmImportaPortata : public QDialog
 {
     Q_OBJECT
 public:
-    // target: the window whose txtPortata receives the course.
-    explicit TfrmImportaPortata(QWidget *target, QWidget *parent = nullptr);
+    explicit TfrmImportaPortata(QWidget *parent = nullptr);
+
+    // The course imported; nothing when the picker was closed without one.
+    std::optional<QString> course() const { return m_course; }
 
     static const QString emptyListMessage;
     static const QString noSelectionMessage;
@@ -29,7 +34,7 @@ private:
     void lstRecordsClick();
     void btnImportaClick();
 
-    QWidget *m_target;
+    std::optional<QString> m_course;
     QListWidget *lstRecords;
     QLineEdit *txtNome;
     QLabel *icoMano;

@@ -70,55 +70,37 @@ const QList<spreadsheet::Column> &exportColumns()
 }
 
 namespace {
-// The opener or one of its ancestors when it is the window of that class, else the program's.
-QWidget *namedWindow(QWidget *opener, const QString &className)
+// The recipe window a dialog works for: its opener (or one of the opener's ancestors) when that
+// is the recipe window, otherwise the program's recipe window.
+TfrmRicette *recipeWindow(QWidget *opener)
 {
     for (QWidget *w = opener; w; w = w->parentWidget())
-        if (w->objectName() == className)
-            return w;
-    return brisvola::window(className);
+        if (auto *recipes = qobject_cast<TfrmRicette *>(w))
+            return recipes;
+    return brisvola::window<TfrmRicette>(QStringLiteral("TfrmRicette"));
 }
 } // namespace
 
-TfrmRicette *recipeWindow(QWidget *opener)
-{
-    return qobject_cast<TfrmRicette *>(namedWindow(opener, QStringLiteral("TfrmRicette")));
-}
-
 recipecard::Values screenValues(TfrmRicette *window)
 {
-    const QPointer<TfrmRicette> w(window);
-    return [w](const char *field) {
-        if (!w)
-            return QString();
-        QWidget *control = w->findChild<QWidget *>(QStringLiteral("txt") + QLatin1String(field));
-        return control ? ArchiveWindow::fieldText(control).trimmed() : QString();
-    };
+    // Read now: the values are the card as it stands when the dialog opens.
+    QHash<QString, QString> values;
+    const RecordLayout &layout = recipeLayout();
+    for (int i = 0; window && i < layout.fieldCount(); ++i) {
+        const QString name = QLatin1String(layout.name(i));
+        if (QWidget *control = window->findChild<QWidget *>(QStringLiteral("txt") + name))
+            values.insert(name, ArchiveWindow::fieldText(control).trimmed());
+    }
+    return [values](const char *field) { return values.value(QLatin1String(field)); };
 }
 
 QHash<QString, RecordTarget> recordTargets(QWidget *opener)
 {
-    QHash<QString, RecordTarget> targets;
     const QPointer<QWidget> from(opener);
-    targets.insert(QStringLiteral("ricette"), [from](const Record &record, qint64 position) {
-        if (TfrmRicette *w = recipeWindow(from))
-            w->archive()->showRecord(record, position);
-    });
-    for (int slot = 1; slot <= 10; ++slot) {
-        const QString digits = QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0'));
-        targets.insert(
-            QStringLiteral("menu_") + digits, [from, digits](const Record &record, qint64) {
-                QWidget *menu = namedWindow(from, QStringLiteral("TfrmMenu"));
-                if (!menu)
-                    return;
-                for (const char *field : {"Nome", "Descrizione", "Prezzo"}) {
-                    const QString name = QStringLiteral("txt") + QLatin1String(field) + digits;
-                    if (QWidget *control = menu->findChild<QWidget *>(name))
-                        ArchiveWindow::setFieldText(control, record.text(field));
-                }
-            });
-    }
-    return targets;
+    return {{QStringLiteral("ricette"), [from](const Record &record, qint64 position) {
+                 if (TfrmRicette *w = recipeWindow(from))
+                     w->archive()->showRecord(record, position);
+             }}};
 }
 
 } // namespace recipes

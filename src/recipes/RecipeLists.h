@@ -23,17 +23,12 @@ QList<FindCriterion> findCriteria();
 const QList<spreadsheet::Column> &exportColumns();
 
 // Where a chosen recipe goes: "ricette" (every field into the recipe window, on that stored
-// record) and "menu_01" to "menu_10" (name, description and price into that dish slot of the menu
-// window). The window that opened the dialog is filled when it is the one named, otherwise the
-// program's instance of that window.
+// record): the window that opened the dialog when it is the recipe window, otherwise the
+// program's recipe window.
 QHash<QString, RecordTarget> recordTargets(QWidget *opener);
 
-// The recipe window a dialog works for: its opener when that is the recipe window, otherwise the
-// program's recipe window.
-TfrmRicette *recipeWindow(QWidget *opener);
-
-// The values of a recipe window's controls as they stand, trimmed, by field name (empty texts
-// when there is no window).
+// The values of a recipe window's controls as they stand now, trimmed, by field name (empty
+// texts when there is no window).
 recipecard::Values screenValues(TfrmRicette *window);
 
 } // namespace recipes

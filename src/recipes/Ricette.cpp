@@ -398,7 +398,10 @@ void TfrmRicette::btnZoomFotoClick()
 
 void TfrmRicette::impPortataClick()
 {
-    TfrmImportaPortata picker(this, this);
+    TfrmImportaPortata picker(this);
     picker.lblMemory->setText(QStringLiteral("ricette"));
     picker.exec();
+    if (const std::optional<QString> course = picker.course())
+        if (auto *portata = qobject_cast<QLineEdit *>(m_archive->control("Portata")))
+            portata->setText(*course);
 }

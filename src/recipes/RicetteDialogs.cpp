@@ -1,6 +1,7 @@
 // The recipe window's buttons that open the dialogs reading the archive or the card on screen.
 #include "recipes/CreaRTF.h"
 #include "recipes/ExpRicette.h"
+#include "recipes/RecipeLists.h"
 #include "recipes/Ricette.h"
 #include "recipes/RicetteSegnalate.h"
 #include "recipes/StampaRicette.h"
@@ -32,13 +33,13 @@ void TfrmRicette::cmdTrovaClick()
 
 void TfrmRicette::cmdStampaClick()
 {
-    TfrmStampaRicette print(this);
+    TfrmStampaRicette print(recipes::screenValues(this), photo(), this);
     print.exec();
 }
 
 void TfrmRicette::cmdWordClick()
 {
-    TfrmCreaRTF rtf(this);
+    TfrmCreaRTF rtf(recipes::screenValues(this), this);
     rtf.lblMemory->setText(QStringLiteral("ricette"));
     rtf.exec();
 }

@@ -1,15 +1,10 @@
 #include "recipes/StampaRicette.h"
 
-#include "archive/DialogParts.h"
 #include "documents/Report.h"
-#include "documents/ReportOutput.h"
 #include "recipes/PhotoFiles.h"
-#include "recipes/RecipeLists.h"
-#include "recipes/Ricette.h"
 
-#include <QHBoxLayout>
+#include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -20,23 +15,24 @@ const QString TfrmStampaRicette::withPhotoTemplate =
 const QString TfrmStampaRicette::withoutPhotoTemplate =
     QStringLiteral(":/templates/scheda_ricetta.json");
 
-TfrmStampaRicette::TfrmStampaRicette(QWidget *parent)
-    : QDialog(parent), m_recipes(recipes::recipeWindow(parent))
+TfrmStampaRicette::TfrmStampaRicette(recipecard::Values values, const QImage &photo,
+                                     QWidget *parent)
+    : DocumentDialog(
+          {.className = QStringLiteral("TfrmStampaRicette"),
+           .caption = QStringLiteral(" Stampa scheda"),
+           .button = QStringLiteral("Stampa"),
+           .icon = QStringLiteral(":/archive/stampa.svg"),
+           .title = QStringLiteral("Stampa scheda"),
+           .explanation = QStringLiteral(
+               "La scheda corrente verrà stampata su carta con i dati inseriti. Scegliere se "
+               "stampare anche la foto, quindi premere Stampa per avviare la stampa o Annulla "
+               "per rinunciare."),
+           .output = DocumentOutput::Print,
+           .printMode = PrintMode::AskPrinter,
+           .fixedSize = QSize(364, 361)},
+          parent),
+      m_values(std::move(values)), m_photo(photo)
 {
-    setObjectName(QStringLiteral("TfrmStampaRicette"));
-    setWindowTitle(QStringLiteral(" Stampa scheda"));
-    dialogparts::fixDialog(this, 364, 361);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 12, 14, 12);
-    layout->setSpacing(10);
-    layout->addWidget(dialogparts::banner(
-        QStringLiteral("Stampa scheda"),
-        QStringLiteral("La scheda corrente verrà stampata su carta con i dati inseriti. Scegliere "
-                       "se stampare anche la foto, quindi premere Stampa per avviare la stampa o "
-                       "Annulla per rinunciare."),
-        this));
-
     auto *choice = new QFrame(this);
     choice->setObjectName(QStringLiteral("panScelta"));
     choice->setStyleSheet(QStringLiteral(
@@ -52,18 +48,7 @@ TfrmStampaRicette::TfrmStampaRicette(QWidget *parent)
         options->addWidget(b);
     }
     optUno->setChecked(true);
-    layout->addWidget(choice);
-    layout->addStretch(1);
-
-    auto *buttons = new QHBoxLayout;
-    auto *cancel =
-        dialogparts::button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
-    auto *print = dialogparts::button(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    print->setDefault(true);
-    layout->addLayout(buttons);
+    optionsLayout()->insertWidget(0, choice);
 
     lblMemory = new QLabel(QStringLiteral("con"), this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -71,59 +56,61 @@ TfrmStampaRicette::TfrmStampaRicette(QWidget *parent)
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->hide();
+    chooseCard();
 
     connect(optUno, &QRadioButton::clicked, this, &TfrmStampaRicette::optUnoClick);
     connect(optDue, &QRadioButton::clicked, this, &TfrmStampaRicette::optDueClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(print, &QPushButton::clicked, this, &TfrmStampaRicette::btnStampaClick);
 }
 
 void TfrmStampaRicette::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    m_photo = m_recipes ? m_recipes->photo() : QImage();
+    DocumentDialog::showEvent(event);
     if (m_photo.isNull())
         m_photo = recipes::placeholderPhoto();
     imgLogo->setPixmap(QPixmap::fromImage(m_photo));
+    chooseCard();
 }
 
 void TfrmStampaRicette::optUnoClick()
 {
     lblMemory->setText(QStringLiteral("con"));
+    chooseCard();
 }
 
 void TfrmStampaRicette::optDueClick()
 {
     lblMemory->setText(QStringLiteral("senza"));
+    chooseCard();
+}
+
+void TfrmStampaRicette::chooseCard()
+{
+    setDocument(card(lblMemory->text() == QLatin1String("con"), m_values, m_photo));
+}
+
+Document TfrmStampaRicette::card(bool withPhoto, recipecard::Values values, const QImage &photo)
+{
+    return {withPhoto ? withPhotoTemplate : withoutPhotoTemplate,
+            [withPhoto, values = std::move(values), photo](Report &report) {
+                report.setOrientation(QPageLayout::Portrait);
+                bool ok = true;
+                if (withPhoto)
+                    ok &= report.setPicture(QStringLiteral("imgFoto"), photo);
+                ok &= report.setText(QStringLiteral("txtTitolo"),
+                                     QStringLiteral("SCHEDA RICETTA DI CUCINA"));
+                const QList<recipecard::Row> &rows = recipecard::printedRows();
+                for (int i = 0; i < rows.size(); ++i) {
+                    const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+                    ok &= report.setText(QStringLiteral("titCampo") + n, rows[i].label);
+                    ok &= report.setText(QStringLiteral("txtCampo") + n, values(rows[i].field));
+                }
+                ok &= report.setText(QStringLiteral("txtCalce"), recipecard::footText());
+                return ok;
+            }};
 }
 
 bool TfrmStampaRicette::fillCard(Report &report, bool withPhoto, const recipecard::Values &values,
                                  const QImage &photo)
 {
-    if (!report.load(withPhoto ? withPhotoTemplate : withoutPhotoTemplate))
-        return false;
-    report.setOrientation(QPageLayout::Portrait);
-    bool ok = true;
-    if (withPhoto)
-        ok &= report.setPicture(QStringLiteral("imgFoto"), photo);
-    ok &= report.setText(QStringLiteral("txtTitolo"), QStringLiteral("SCHEDA RICETTA DI CUCINA"));
-    const QList<recipecard::Row> &rows = recipecard::printedRows();
-    for (int i = 0; i < rows.size(); ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        ok &= report.setText(QStringLiteral("titCampo") + n, rows[i].label);
-        ok &= report.setText(QStringLiteral("txtCampo") + n, values(rows[i].field));
-    }
-    ok &= report.setText(QStringLiteral("txtCalce"), recipecard::footText());
-    return ok;
-}
-
-void TfrmStampaRicette::btnStampaClick()
-{
-    Report report;
-    if (fillCard(report, lblMemory->text() == QLatin1String("con"),
-                 recipes::screenValues(m_recipes), m_photo)) {
-        report.prepare();
-        print(report, this, PrintMode::AskPrinter);
-    }
-    accept();
+    return brisvola::documents::fillDocument(report, card(withPhoto, values, photo));
 }

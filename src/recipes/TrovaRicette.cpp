@@ -3,6 +3,8 @@
 #include "recipes/RecipeLists.h"
 #include "recipes/RecipeRecord.h"
 
+#include <QLabel>
+
 namespace {
 FindConfig recipeFind(QWidget *opener)
 {
@@ -23,4 +25,20 @@ FindConfig recipeFind(QWidget *opener)
 TfrmTrovaRicette::TfrmTrovaRicette(QWidget *parent)
     : FindDialog(recipeFind(parent), parent), lblMemory(memoryLabel())
 {
+}
+
+std::optional<MenuDish> TfrmTrovaRicette::menuDish() const
+{
+    if (!chosen())
+        return std::nullopt;
+    const Record &recipe = chosen()->record;
+    return MenuDish{recipe.text("Nome"), recipe.text("Descrizione"), recipe.text("Prezzo")};
+}
+
+std::optional<MenuDish> TfrmTrovaRicette::findDish(QWidget *menuWindow, int slot)
+{
+    TfrmTrovaRicette find(menuWindow);
+    find.lblMemory->setText(QStringLiteral("menu_%1").arg(slot, 2, 10, QLatin1Char('0')));
+    find.exec();
+    return find.menuDish();
 }

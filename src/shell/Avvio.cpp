@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 
@@ -152,11 +151,7 @@ void TfrmAvvio::openApp(const QString &windowName)
 
 void TfrmAvvio::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0xFF427AA8u));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    paintGradient(this, QColor(launcherBlue));
 }
 
 void TfrmAvvio::resizeEvent(QResizeEvent *event)

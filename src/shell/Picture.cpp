@@ -1,11 +1,39 @@
 #include "shell/Picture.h"
 
+#include <QIcon>
 #include <QImage>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QToolButton>
 
 namespace brisvola {
+
+QToolButton *pictureButton(QWidget *parent, const QString &objectName, const QString &icon,
+                           int iconSize, const QString &caption)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(objectName);
+    b->setIcon(QIcon(icon));
+    b->setIconSize(QSize(iconSize, iconSize));
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    if (!caption.isEmpty()) {
+        b->setText(caption);
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
+    return b;
+}
+
+void paintGradient(QWidget *widget, const QColor &top)
+{
+    QPainter painter(widget);
+    QLinearGradient gradient(0, 0, 0, widget->height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(widget->rect(), gradient);
+}
 
 Picture::Picture(const QString &resource, QWidget *parent)
     : QWidget(parent), m_resource(resource), m_renderer(new QSvgRenderer(resource, this))

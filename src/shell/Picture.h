@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QWidget>
 
 class QSvgRenderer;
+class QToolButton;
 
 namespace brisvola {
 
@@ -70,6 +72,21 @@ private:
 } // namespace brisvola
 
 namespace brisvola {
+
+// The program's picture buttons: the picture (a resource) at iconSize pixels, flat, with a hand
+// cursor; with a caption, the caption under the picture. Every picture button of a window comes
+// from here; a window adds only its size, font or focus where they differ.
+QToolButton *pictureButton(QWidget *parent, const QString &objectName, const QString &icon,
+                           int iconSize, const QString &caption = {});
+
+// The background of the program's windows: a vertical gradient from top at the top edge to white
+// at the bottom, painted over the whole widget.
+void paintGradient(QWidget *widget, const QColor &top);
+
+// The archive windows' blue (ARGB FF6598C2) and the launcher's steel blue (ARGB FF427AA8).
+inline constexpr QRgb archiveBlue = 0xFF6598C2u;
+inline constexpr QRgb launcherBlue = 0xFF427AA8u;
+
 // The look of the shell's own windows: buttons and edits in the program's colours, the OK button
 // of the access windows as the primary one.
 QString shellStyleSheet();

@@ -136,6 +136,20 @@ void TestFindRules::columnsLine()
     const Record r = dish(QStringLiteral(" Gnocchi alla romana"), QStringLiteral(" Primo "));
     QCOMPARE(build(RecordView(dishLayout, r.bytes().constData())),
              QStringLiteral("Gnocchi   Portata: Primo"));
+
+    // A joined column: both fields trimmed, the joiner between them, the whole fitted.
+    const listline::Builder joined = listline::columns(
+        dishLayout, {{QStringLiteral("n. "), "Nome", 20, QStringLiteral(" del "), "Portata"},
+                     {QStringLiteral("|"), "Portata", 3}});
+    const auto line = [&](const QString &nome, const QString &portata) {
+        const Record d = dish(nome, portata);
+        return joined(RecordView(dishLayout, d.bytes().constData()));
+    };
+    QCOMPARE(line(QStringLiteral(" 12/2024 "), QStringLiteral(" Primo ")),
+             QStringLiteral("n. 12/2024 del Primo   |Pri"));
+    QCOMPARE(line(QStringLiteral("Gnocchi alla romana"), QStringLiteral("Primo")),
+             QStringLiteral("n. Gnocchi alla romana |Pri"));
+    QCOMPARE(line(QString(), QString()), QStringLiteral("n.  del                |   "));
 }
 
 void TestFindRules::order()

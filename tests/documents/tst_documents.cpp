@@ -1,6 +1,7 @@
 #include "ReportRecorder.h"
 #include "TestSupport.h"
 
+#include "documents/DocumentDialog.h"
 #include "documents/Guide.h"
 #include "documents/ListReport.h"
 #include "documents/Report.h"
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -78,6 +80,8 @@ private slots:
     void pdfIsUncompressedWithTitleAndSubject();
     void pdfFailureLeavesOldFile();
     void printerAndPreviewShowTheSamePages();
+    void documentDialog_data();
+    void documentDialog();
     void guide();
 };
 
@@ -428,6 +432,58 @@ void TestDocuments::printerAndPreviewShowTheSamePages()
         QVERIFY(messages.last().startsWith(
             QStringLiteral("Attenzione: non è stato possibile stampare")));
     }
+}
+
+void TestDocuments::documentDialog_data()
+{
+    QTest::addColumn<QString>("templatePath");
+    QTest::addColumn<bool>("fills");
+    QTest::addColumn<QString>("damagedMessage");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<bool>("staysOpen");
+    const QString list = QStringLiteral(":/templates/lista.json");
+    const QString none = QStringLiteral(":/templates/nessuno.json");
+    const QString warning = QStringLiteral("Attenzione: il modello di stampa non è leggibile.");
+    QTest::newRow("filled and printed") << list << true << warning << true << false;
+    QTest::newRow("no template, warned") << none << true << warning << false << true;
+    QTest::newRow("object missing, warned") << list << false << warning << false << true;
+    QTest::newRow("no template, closed") << none << true << QString() << false << false;
+}
+
+void TestDocuments::documentDialog()
+{
+    QFETCH(QString, templatePath);
+    QFETCH(bool, fills);
+    QFETCH(QString, damagedMessage);
+    QFETCH(bool, printed);
+    QFETCH(bool, staysOpen);
+    MessageRecorder messages;
+    ReportRecorder recorder;
+    DocumentDialog dialog({.className = QStringLiteral("TfrmProva"),
+                           .caption = QStringLiteral(" Prova"),
+                           .button = QStringLiteral("Stampa"),
+                           .output = DocumentOutput::Print,
+                           .printMode = PrintMode::DefaultPrinter,
+                           .damagedMessage = damagedMessage},
+                          nullptr);
+    QCOMPARE(dialog.objectName(), QStringLiteral("TfrmProva"));
+    QCOMPARE(dialog.btnStampa->text(), QStringLiteral("Stampa"));
+    // The document is filled when the button is pressed, with what it shows then.
+    QString title = QStringLiteral("prima");
+    const QString object = fills ? QStringLiteral("txtTitolo") : QStringLiteral("txtNessuno");
+    dialog.setDocument(
+        {templatePath, [&title, object](Report &report) { return report.setText(object, title); }});
+    title = QStringLiteral("Riepilogo di prova");
+    dialog.show();
+    dialog.btnStampa->click();
+
+    QCOMPARE(recorder.outputs.size(), printed ? 1 : 0);
+    if (printed) {
+        QCOMPARE(recorder.outputs[0].mode, PrintMode::DefaultPrinter);
+        QCOMPARE(recorder.outputs[0].lines().value(0), QStringLiteral("Riepilogo di prova"));
+    }
+    QCOMPARE(messages.texts(), staysOpen ? QStringList{damagedMessage} : QStringList{});
+    QCOMPARE(dialog.isVisible(), staysOpen);
 }
 
 void TestDocuments::guide()

@@ -9,6 +9,7 @@
 #include "quotes/Crea_PDF_Prev.h"
 #include "quotes/LogoFile.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteCommands.h"
 #include "quotes/QuoteDocument.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/StampaPrev.h"
@@ -334,7 +335,7 @@ void TestQuoteDocuments::previewAndPrintFromTheWindow()
                              "txtTotEsente", "txtTotFattura"})
         ArchiveWindow::setFieldText(f.window.findChild<QWidget *>(QLatin1String(name)), QString());
     {
-        TfrmAnteprimaPrev preview(&f.window);
+        TfrmAnteprimaPrev preview(quotes::screenTexts(f.window), &f.window);
         QCOMPARE(preview.windowTitle(), QStringLiteral(" Anteprima di stampa"));
         QCOMPARE(preview.btnStampa->text(), QStringLiteral("Mostra anteprima"));
         preview.show();
@@ -343,7 +344,7 @@ void TestQuoteDocuments::previewAndPrintFromTheWindow()
         QCOMPARE(preview.result(), int(QDialog::Accepted));
     }
     {
-        TfrmStampaPrev print(&f.window);
+        TfrmStampaPrev print(quotes::screenTexts(f.window), &f.window);
         QCOMPARE(print.windowTitle(), QStringLiteral(" Stampa preventivo"));
         QCOMPARE(print.btnStampa->text(), QStringLiteral("Stampa"));
         print.show();
@@ -351,7 +352,7 @@ void TestQuoteDocuments::previewAndPrintFromTheWindow()
         QVERIFY(!print.isVisible());
     }
     {
-        TfrmStampaPrev cancelled(&f.window);
+        TfrmStampaPrev cancelled(quotes::screenTexts(f.window), &f.window);
         cancelled.show();
         cancelled.btnAnnulla->click();
         QVERIFY(!cancelled.isVisible());
@@ -379,7 +380,7 @@ void TestQuoteDocuments::logoOrDefaultPicture()
 {
     WindowFixture f;
     {
-        TfrmAnteprimaPrev noLogo(&f.window);
+        TfrmAnteprimaPrev noLogo(quotes::screenTexts(f.window), &f.window);
         noLogo.show();
         QCOMPARE(noLogo.imgLogo->pixmap().toImage().size(), QSize(297, 184));
         QVERIFY(!noLogo.imgLogo->isVisible() && !noLogo.imgTemp->isVisible());
@@ -390,7 +391,7 @@ void TestQuoteDocuments::logoOrDefaultPicture()
     broken.write("not a bitmap");
     broken.close();
     {
-        TfrmAnteprimaPrev damaged(&f.window);
+        TfrmAnteprimaPrev damaged(quotes::screenTexts(f.window), &f.window);
         damaged.show();
         QCOMPARE(damaged.imgLogo->pixmap().toImage().size(), QSize(297, 184));
     }
@@ -398,7 +399,7 @@ void TestQuoteDocuments::logoOrDefaultPicture()
     red.fill(Qt::red);
     QVERIFY(QFile::remove(quotes::logoPath()));
     QVERIFY(red.save(quotes::logoPath(), "BMP"));
-    TfrmCrea_PDF_Prev pdf(&f.window);
+    TfrmCrea_PDF_Prev pdf(quotes::screenTexts(f.window), &f.window);
     pdf.show();
     QVERIFY(pdf.fillDocument());
     const QImage printed = pdf.report().object("imgLogo")->image;
@@ -413,7 +414,7 @@ void TestQuoteDocuments::pdfFile()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     const QString path = f.folder.file(QStringLiteral("Preventivo.pdf"));
 
-    TfrmCrea_PDF_Prev pdf(&f.window);
+    TfrmCrea_PDF_Prev pdf(quotes::screenTexts(f.window), &f.window);
     QCOMPARE(pdf.windowTitle(), QStringLiteral(" Esporta in PDF"));
     QCOMPARE(pdf.btnStampa->text(), QStringLiteral("Crea PDF"));
     pdf.show();
@@ -463,7 +464,7 @@ void TestQuoteDocuments::pdfFile()
     // A second export replaces the file; No leaves the window open.
     ArchiveWindow::setFieldText(f.window.findChild<QWidget *>("txtCliente"),
                                 QStringLiteral("Anna Verdi"));
-    TfrmCrea_PDF_Prev again(&f.window);
+    TfrmCrea_PDF_Prev again(quotes::screenTexts(f.window), &f.window);
     again.show();
     f.messages.clear();
     f.messages.answerNext(MessageAnswer::No);
@@ -481,7 +482,7 @@ void TestQuoteDocuments::pdfThatCannotBeWritten()
     WindowFixture f;
     // A folder where the file should go: nothing can replace it.
     QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("Preventivo.pdf")));
-    TfrmCrea_PDF_Prev pdf(&f.window);
+    TfrmCrea_PDF_Prev pdf(quotes::screenTexts(f.window), &f.window);
     pdf.show();
     pdf.btnStampa->click();
     QCOMPARE(f.messages.texts(), QStringList{texts::pdfFailure});

@@ -10,6 +10,7 @@
 #include "quotes/ExpPreventivi.h"
 #include "quotes/ImportaMagazzino.h"
 #include "quotes/Preventivi.h"
+#include "quotes/QuoteCommands.h"
 #include "quotes/QuoteLists.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/Sospesi.h"
@@ -90,7 +91,7 @@ struct Fixture
 QString line(const Quote &q)
 {
     const Record r = quoteRecord(q);
-    return quotes::quoteListLine(RecordView(quotes::quoteLayout(), r.bytes().constData()));
+    return quotes::quoteListLine()(RecordView(quotes::quoteLayout(), r.bytes().constData()));
 }
 
 const Quote march5{"12/2024",     "05/03/2024",     "Mario Rossi", "Roma",
@@ -154,7 +155,7 @@ void TestQuoteFind::findByPartOfADate()
     for (const Quote &q : {march5, feb28, march15, april3})
         f.add(q);
     f.window.showPage(4);
-    TfrmTrovaPreventivi find(&f.window);
+    TfrmTrovaPreventivi find(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
     QCOMPARE(find.objectName(), QStringLiteral("TfrmTrovaPreventivi"));
     QCOMPARE(find.windowTitle(), QStringLiteral(" Trova preventivi in archivio"));
     find.memoryLabel()->setText(QStringLiteral("preventivi"));
@@ -188,7 +189,7 @@ void TestQuoteFind::findByPartOfADate()
     QCOMPARE(f.window.currentPage(), 4);
 
     // The year alone lists every quote.
-    TfrmTrovaPreventivi year(&f.window);
+    TfrmTrovaPreventivi year(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
     year.show();
     year.criterion(QStringLiteral("txtData"))->setText(QStringLiteral("2024"));
     clickButton(&year, "btnCerca");
@@ -200,7 +201,7 @@ void TestQuoteFind::findWithTwoCriteria()
     Fixture f;
     for (const Quote &q : {march5, feb28, march15, april3})
         f.add(q);
-    TfrmTrovaPreventivi find(&f.window);
+    TfrmTrovaPreventivi find(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
     find.show();
     find.criterion(QStringLiteral("txtCliente"))->setText(QStringLiteral("mario"));
     find.criterion(QStringLiteral("txtCittaCliente"))->setText(QStringLiteral("ROM"));
@@ -224,7 +225,7 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
     f.add(march5);
     f.add(feb28);
     {
-        TfrmSospesi pending(&f.window);
+        TfrmSospesi pending(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
         QCOMPARE(pending.windowTitle(), QStringLiteral(" Riepilogo preventivi in sospeso"));
         pending.show();
         QCOMPARE(recordLines(&pending), QStringList{line(pendingFirst)});
@@ -237,10 +238,10 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
     QVERIFY(f.window.archive()->save());
     const auto savedLine = [&f](qint64 position) {
         const Record r = RecordFile(f.window.lblFile->text(), quotes::quoteLayout()).read(position);
-        return quotes::quoteListLine(RecordView(quotes::quoteLayout(), r.bytes().constData()));
+        return quotes::quoteListLine()(RecordView(quotes::quoteLayout(), r.bytes().constData()));
     };
     {
-        TfrmSospesi pending(&f.window);
+        TfrmSospesi pending(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
         pending.show();
         QCOMPARE(recordLines(&pending), QStringList({line(pendingFirst), savedLine(2)}));
         QString printedTitle;
@@ -263,7 +264,7 @@ void TestQuoteFind::pendingListAfterTickingAndClearing()
         flag->setChecked(false);
         QVERIFY(f.window.archive()->save());
     }
-    TfrmSospesi none(&f.window);
+    TfrmSospesi none(f.window.lblFile->text(), quotes::showOn(&f.window), &f.window);
     none.show();
     QCOMPARE(recordList(&none)->count(), 0);
     f.messages.clear();
@@ -305,21 +306,30 @@ void TestQuoteFind::importIntoLine17TouchesNothingElse()
     set(QStringLiteral("txtTotFattura"), QStringLiteral("760,00"));
     const Record before = f.window.archive()->recordFromScreen();
 
-    TfrmImportaMagazzino import(&f.window);
-    QCOMPARE(import.windowTitle(), QStringLiteral(" Importa pietanze da archivio ricette"));
-    import.memoryLabel()->setText(TfrmImportaMagazzino::keyword(17));
-    QCOMPARE(import.memoryLabel()->text(), QStringLiteral("pre_art_17"));
-    import.show();
-    import.criterion(QStringLiteral("txtPortata"))->setText(QStringLiteral("PRIMO"));
-    clickButton(&import, "btnCerca");
-    QCOMPARE(recordLines(&import),
-             QStringList{QStringLiteral("Risotto ai funghi porcini                 Portata: Primo "
-                                        "piatto              Nazione: Italiana                  "
-                                        "kcal:            Prezzo: € 12,5")});
-    QCOMPARE(import.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
-             QStringLiteral("Il presente riepilogo contiene 1 schede."));
-    doubleClickRow(&import, 0);
-    QVERIFY(!import.isVisible());
+    // The import button of line 17 opens the find; the dish chosen goes into that line.
+    bool imported = false;
+    const auto expected = onNextModal([&](QWidget *w) {
+        auto *import = qobject_cast<TfrmImportaMagazzino *>(w);
+        QVERIFY(import);
+        QCOMPARE(import->windowTitle(), QStringLiteral(" Importa pietanze da archivio ricette"));
+        QCOMPARE(import->memoryLabel()->text(), QStringLiteral("pre_art_17"));
+        import->criterion(QStringLiteral("txtPortata"))->setText(QStringLiteral("PRIMO"));
+        clickButton(import, "btnCerca");
+        QCOMPARE(
+            recordLines(import),
+            QStringList{QStringLiteral("Risotto ai funghi porcini                 Portata: Primo "
+                                       "piatto              Nazione: Italiana                  "
+                                       "kcal:            Prezzo: € 12,5")});
+        QCOMPARE(import->findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
+                 QStringLiteral("Il presente riepilogo contiene 1 schede."));
+        doubleClickRow(import, 0);
+        QVERIFY(!import->isVisible());
+        imported = true;
+    });
+    auto *importButton = f.window.findChild<QAbstractButton *>(QStringLiteral("impMag17"));
+    QVERIFY(importButton);
+    importButton->click(); // on a page of lines not shown
+    QVERIFY(imported);
 
     const Record after = f.window.archive()->recordFromScreen();
     QCOMPARE(after.text("Codice17"), QStringLiteral("Primo piatto"));
@@ -343,7 +353,7 @@ void TestQuoteFind::exportBytes()
     first.note = QStringLiteral("Tavolo <sposi> & parenti");
     f.add(first);
     f.add(feb28);
-    TfrmExpPreventivi dialog(&f.window);
+    TfrmExpPreventivi dialog(f.window.lblFile->text(), &f.window);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Esporta archivio preventivi in Excel"));
     dialog.show();
     auto *grid = dialog.findChild<QTableView *>(QStringLiteral("grdRecords"));

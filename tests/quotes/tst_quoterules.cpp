@@ -3,6 +3,7 @@
 #include "archive/IniFile.h"
 #include "archive/NumberText.h"
 #include "archive/RecordFile.h"
+#include "archive/YearArchive.h"
 #include "quotes/QuoteRecord.h"
 #include "quotes/QuoteSettings.h"
 #include "quotes/QuoteTotals.h"
@@ -155,9 +156,12 @@ void TestQuoteRules::recordBytes()
 void TestQuoteRules::yearArchive()
 {
     TempProgramFolder folder;
-    QVERIFY(isValidYearText(QStringLiteral("2024")));
+    QVERIFY(yeararchive::isValidYear(QStringLiteral("2024")));
     for (const char *bad : {"24", "", "202", "20245", "20a4", " 202"})
-        QVERIFY2(!isValidYearText(QString::fromLatin1(bad)), bad);
+        QVERIFY2(!yeararchive::isValidYear(QString::fromLatin1(bad)), bad);
+    // The reservations' archive of a year, from the same rule.
+    QCOMPARE(yeararchive::archivePath(QStringLiteral("2031"), QStringLiteral(".tav")),
+             folder.file(QStringLiteral("2031.tav")));
 
     const QString path = quoteArchivePath(QStringLiteral("2030"));
     QCOMPARE(path, folder.file(QStringLiteral("2030.pre")));

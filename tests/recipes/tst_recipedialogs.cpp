@@ -254,11 +254,20 @@ void TestRecipeDialogs::findFillsAMenuSlot()
     addRecipes(
         {{"Risotto", "Primo piatto", "Italiana", "300", "9,50", false, "Risotto allo zafferano"}});
     QWidget *menu = window(QStringLiteral("TfrmMenu"));
-    TfrmTrovaRicette find(menu);
-    find.lblMemory->setText(QStringLiteral("menu_04"));
-    find.show();
-    clickButton(&find, "btnCerca");
-    doubleClickRow(find.results()->list(), 0);
+    // The menu window's slot 4 asks for a dish and puts the one given back into its slot.
+    const auto expected = onNextModal([](QWidget *w) {
+        auto *find = qobject_cast<TfrmTrovaRicette *>(w);
+        QVERIFY(find);
+        QCOMPARE(find->lblMemory->text(), QStringLiteral("menu_04"));
+        clickButton(find, "btnCerca");
+        doubleClickRow(find->results()->list(), 0);
+    });
+    const std::optional<MenuDish> dish = TfrmTrovaRicette::findDish(menu, 4);
+    QVERIFY(dish);
+    for (const auto &[name, text] :
+         {std::pair{"txtNome04", dish->name}, std::pair{"txtDescrizione04", dish->description},
+          std::pair{"txtPrezzo04", dish->price}})
+        menu->findChild<QLineEdit *>(QLatin1String(name))->setText(text);
     QCOMPARE(field(menu, QStringLiteral("txtNome04")), QStringLiteral("Risotto"));
     QCOMPARE(field(menu, QStringLiteral("txtDescrizione04")),
              QStringLiteral("Risotto allo zafferano"));
@@ -444,7 +453,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
     w->findChild<QLineEdit *>(QStringLiteral("txtNome"))->setText(QStringLiteral("  Non salvata "));
     PrintRecorder printer;
     {
-        TfrmStampaRicette d(w);
+        TfrmStampaRicette d(recipes::screenValues(w), w->photo(), w);
         d.show();
         QCOMPARE(d.lblMemory->text(), QStringLiteral("con"));
         QVERIFY(d.optUno->isChecked());
@@ -457,7 +466,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
     QVERIFY(printer.lines.contains(QStringLiteral("Non salvata")));
     const double withPhotoTop = printer.rowTop;
     {
-        TfrmStampaRicette d(w);
+        TfrmStampaRicette d(recipes::screenValues(w), w->photo(), w);
         d.show();
         QTest::mouseClick(d.optDue, Qt::LeftButton);
         QCOMPARE(d.lblMemory->text(), QStringLiteral("senza"));
@@ -467,7 +476,7 @@ void TestRecipeDialogs::printDialogChoosesTemplate()
     QVERIFY(!printer.hadPhoto);
     QVERIFY(printer.rowTop < withPhotoTop);
     {
-        TfrmStampaRicette d(w);
+        TfrmStampaRicette d(recipes::screenValues(w), w->photo(), w);
         d.show();
         clickButton(&d, "btnAnnulla");
     }
@@ -488,7 +497,7 @@ void TestRecipeDialogs::rtfFromScreen()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     const QString path = folder.file(QStringLiteral("Scheda_Ricetta.rtf"));
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
@@ -508,7 +517,7 @@ void TestRecipeDialogs::rtfFromScreen()
     messages.clear();
     messages.answerNext(MessageAnswer::No);
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
@@ -519,7 +528,7 @@ void TestRecipeDialogs::rtfFromScreen()
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Scheda_Ricetta.rtf")));
     messages.clear();
     {
-        TfrmCreaRTF d(w);
+        TfrmCreaRTF d(recipes::screenValues(w), w);
         d.lblMemory->setText(QStringLiteral("ricette"));
         d.show();
         clickButton(&d, "btnStampa");
