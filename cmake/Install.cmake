@@ -5,6 +5,12 @@
 # goes with it. CPack packs the same folder as brisvola-<version>-Linux.tar.gz
 # (`cmake --build build --target package`, or scripts/package.sh).
 
+# A project that includes this one installs the program folder only when it asks.
+option(BRISVOLA_INSTALL "Install the program folder" ${PROJECT_IS_TOP_LEVEL})
+if(NOT BRISVOLA_INSTALL)
+  return()
+endif()
+
 install(TARGETS brisvola RUNTIME DESTINATION .)
 install(FILES ${BRISVOLA_PROGRAM_FOLDER}/unins000.dll ${BRISVOLA_PROGRAM_FOLDER}/Guida.pdf
         DESTINATION .)
