@@ -48,6 +48,11 @@ awk '/^Exec=/ { print "Exec=" ENVIRON["BRISVOLA_EXEC"]; print "Path=" ENVIRON["B
      { print }' "$folder/brisvola.desktop" >"$entry.new"
 mv "$entry.new" "$entry"
 
-command -v update-desktop-database >/dev/null && update-desktop-database -q "$data/applications" || true
-command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t "$data/icons/hicolor" || true
+# The menus' caches, where the desktop keeps them (a failure leaves the entry in place anyway).
+if command -v update-desktop-database >/dev/null; then
+  update-desktop-database -q "$data/applications" || true
+fi
+if command -v gtk-update-icon-cache >/dev/null; then
+  gtk-update-icon-cache -q -t "$data/icons/hicolor" || true
+fi
 echo "Brisvola is in the applications menu: $entry"
