@@ -10,7 +10,7 @@ packages=(
   qt6-qpa-plugins libqt6svg6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libqpdf-dev libsimpleini-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth x11-apps imagemagick poppler-utils qpdf
+  xvfb xauth x11-apps imagemagick poppler-utils qpdf desktop-file-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "documents/ReportOutput.h"
 
 #include "shell/Messages.h"
+#include "shell/Version.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -156,6 +157,9 @@ bool writePdf(Report &report, const QString &path, const QString &title, const Q
         }
         info.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(title.toStdString()));
         info.replaceKey("/Subject", QPDFObjectHandle::newUnicodeString(subject.toStdString()));
+        info.replaceKey("/Producer",
+                        QPDFObjectHandle::newUnicodeString(
+                            (QStringLiteral("Brisvola ") + programVersion()).toStdString()));
         QPDFWriter writer(pdf);
         writer.setOutputMemory();
         writer.setCompressStreams(false);

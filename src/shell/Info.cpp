@@ -2,6 +2,7 @@
 
 #include "shell/OpenURL.h"
 #include "shell/Picture.h"
+#include "shell/Version.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -31,7 +32,7 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
             "Il software per ristoranti, trattorie, pizzerie e mense: preventivi per eventi e "
             "cerimonie, archivio ricette, stampa menu, prenotazione dei tavoli e clienti "
             "abituali.\n\nVersione %1")
-            .arg(QStringLiteral("1.0")),
+            .arg(programVersion()),
         this);
     lblDescrizione->setObjectName(QStringLiteral("lblDescrizione"));
     lblDescrizione->setWordWrap(true);

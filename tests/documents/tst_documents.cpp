@@ -325,6 +325,8 @@ void TestDocuments::pdfIsUncompressedWithTitleAndSubject()
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Subject: +Fattura – preventivo\n"))),
              qPrintable(info));
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Producer: +Brisvola 1.0\n"))),
+             qPrintable(info));
     const QString words = pdfText(path);
     QVERIFY2(words.contains(QStringLiteral("Caffè è più buono: € 1,20 – già")), qPrintable(words));
 

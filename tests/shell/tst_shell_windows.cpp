@@ -421,6 +421,10 @@ private slots:
                 QCOMPARE(d->windowTitle(), QStringLiteral(" Informazioni su Brisvola"));
                 QCOMPARE(d->size(), QSize(473, 579));
                 QVERIFY(!hasCloseBox(d));
+                // The version is the build's project version.
+                QVERIFY(d->findChild<QLabel *>(QStringLiteral("lblDescrizione"))
+                            ->text()
+                            .endsWith(QStringLiteral("abituali.\n\nVersione 1.0")));
                 QTest::mouseClick(d->findChild<QWidget *>(QStringLiteral("imgEmail")),
                                   Qt::LeftButton);
             },
