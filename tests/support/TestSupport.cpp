@@ -68,9 +68,7 @@ ModalExpectation::ModalExpectation(std::function<void(QWidget *)> action,
 
 ModalExpectation::~ModalExpectation()
 {
-    // The timer may be the one running the action (an expectation kept inside it).
-    m_timer->stop();
-    m_timer->deleteLater();
+    delete m_timer; // it never acts on a later dialog
     if (*m_came)
         return;
     const QByteArray message = "no modal dialog opened for the action expecting it";
