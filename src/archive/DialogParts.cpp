@@ -37,12 +37,26 @@ QWidget *banner(const QString &title, const QString &instructions, QWidget *pare
     return band;
 }
 
+QString buttonStyle()
+{
+    return QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF,"
+        " stop:1 #E3EDF6); border: 1px solid #7F9DB9; border-radius: 5px; color: #14304F;"
+        " padding: 3px 12px; }"
+        "QPushButton:hover { border-color: #427AA8; background: #EEF5FB; }"
+        "QPushButton:pressed { background: #D6E4F0; }"
+        "QPushButton:focus { border: 2px solid #427AA8; }"
+        "QPushButton:disabled { color: #9AA8B5; border-color: #C8D3DD; background: #F0F3F6; }");
+}
+
 QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
     b->setMinimumSize(120, 34);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(buttonStyle());
     // Enter on a focused button presses it.
     b->setAutoDefault(true);
     return b;

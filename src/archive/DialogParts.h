@@ -17,8 +17,11 @@ namespace dialogparts {
 // The band across the top of a dialog: a title and a line of instructions.
 QWidget *banner(const QString &title, const QString &instructions, QWidget *parent);
 
-// A push button of the dialogs' bottom row.
+// A push button of the program (the dialogs' bottom rows, the buttons inside the windows): one
+// look everywhere.
 QPushButton *button(const QString &name, const QString &text, QWidget *parent);
+// That look as a style sheet.
+QString buttonStyle();
 
 // The magnifier beside a quick-find edit.
 QLabel *magnifier(QWidget *parent);

@@ -42,9 +42,12 @@ FindDialog::FindDialog(FindConfig config, QWidget *parent)
     help->setWordWrap(true);
     help->setFont(QFont(QStringLiteral("Verdana"), 9));
     page->addWidget(help);
+    page->addSpacing(10);
+    // Each criterion takes three grid rows: its label, its edit and a gap; the gaps share the
+    // height the criteria leave, so the rows spread evenly down to the buttons.
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(2);
     int paired = 0, row = 0;
     for (const FindCriterion &c : m_config.criteria) {
         auto *label = new QLabel(c.label, m_criteriaPage);
@@ -64,19 +67,23 @@ FindDialog::FindDialog(FindConfig config, QWidget *parent)
         if (c.fullWidth) {
             if (paired % 2)
                 ++row, paired = 0;
-            grid->addWidget(label, row * 2, 0, 1, 2);
-            grid->addWidget(cell, row * 2 + 1, 0, 1, 2);
+            grid->addWidget(label, row * 3, 0, 1, 2);
+            grid->addWidget(cell, row * 3 + 1, 0, 1, 2);
             ++row;
         } else {
             const int column = paired % 2;
-            grid->addWidget(label, row * 2, column);
-            grid->addWidget(cell, row * 2 + 1, column);
+            grid->addWidget(label, row * 3, column);
+            grid->addWidget(cell, row * 3 + 1, column);
             if (++paired % 2 == 0)
                 ++row;
         }
     }
-    page->addLayout(grid);
-    page->addStretch(1);
+    const int rows = row + (paired % 2);
+    for (int r = 0; r < rows; ++r) {
+        grid->setRowMinimumHeight(r * 3 + 2, 6);
+        grid->setRowStretch(r * 3 + 2, 1);
+    }
+    page->addLayout(grid, 1);
 
     m_wait = new QLabel(waitText, m_criteriaPage);
     m_wait->setObjectName(QStringLiteral("lblAttendere"));

@@ -1,5 +1,6 @@
 #include "quotes/DatiVeicolo.h"
 
+#include "archive/DialogParts.h"
 #include "quotes/QuoteRecord.h"
 
 #include "archive/FieldChrome.h"
@@ -73,10 +74,9 @@ TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
         brisvola::addFocusHighlight(cells[i].second, QStringLiteral("eff") + field);
     }
 
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    btnAnnulla = dialogparts::button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    btnApplica =
+        dialogparts::button(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
     btnAnnulla->setAutoDefault(false);
     btnApplica->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "quotes/Logo.h"
 
+#include "archive/DialogParts.h"
 #include "quotes/LogoFile.h"
 #include "shell/FileChooser.h"
 #include "shell/Messages.h"
@@ -43,12 +44,11 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
                                           QStringLiteral(":/quotes/delete.svg"), 22);
     btnCancLogo->setToolTip(QStringLiteral("Nessun logo"));
 
-    btnSfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);
-    btnSfoglia->setObjectName(QStringLiteral("btnSfoglia"));
-    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnSfoglia =
+        dialogparts::button(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), this);
+    btnApplica =
+        dialogparts::button(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
+    btnAnnulla = dialogparts::button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
     for (QPushButton *b : {btnSfoglia, btnApplica, btnAnnulla})
         b->setAutoDefault(false);
 

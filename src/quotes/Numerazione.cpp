@@ -1,5 +1,6 @@
 #include "quotes/Numerazione.h"
 
+#include "archive/DialogParts.h"
 #include "archive/FieldChrome.h"
 #include "quotes/QuoteSettings.h"
 #include "shell/Messages.h"
@@ -42,10 +43,9 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : QDialog(parent)
     group->addStretch();
     brisvola::addFocusHighlight(txtInizio, QStringLiteral("effInizio"));
 
-    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnApplica =
+        dialogparts::button(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
+    btnAnnulla = dialogparts::button(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
     btnApplica->setAutoDefault(true);
     btnApplica->setDefault(false);
     btnAnnulla->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveForm.h"
 #include "archive/ArchiveWindow.h"
+#include "archive/DialogParts.h"
 #include "archive/FieldChrome.h"
 #include "archive/FormBuilder.h"
 #include "archive/RecordFile.h"
@@ -129,6 +130,10 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
                        " padding: 0 4px; }"
                        "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
                        " padding: 0 3px; min-height: 19px; }"
+                       "QComboBox::drop-down { subcontrol-origin: padding;"
+                       " subcontrol-position: center right; width: 16px; border: none; }"
+                       "QComboBox::down-arrow { image: url(:/archive/freccia_giu.svg);"
+                       " width: 10px; height: 10px; }"
                        "QLineEdit:disabled { background: #eef1f5; }"));
     m_hintClearers << this << panel;
 
@@ -308,10 +313,11 @@ QWidget *TfrmPreventivi::buildCustomerBlock(QWidget *parent)
                         &m_provCliente);
     grid->addWidget(caption(block, QStringLiteral("Riferimenti:")), 6, 0);
     grid->addWidget(edit(block, QStringLiteral("Riferimenti")), 6, 1);
-    auto *more = new QPushButton(QStringLiteral("Altre informazioni"), block);
-    more->setObjectName(QStringLiteral("cmdDatiComputer"));
+    auto *more = dialogparts::button(QStringLiteral("cmdDatiComputer"),
+                                     QStringLiteral("Altre informazioni"), block);
     more->setFocusPolicy(Qt::NoFocus);
-    more->setCursor(Qt::PointingHandCursor);
+    more->setMinimumSize(0, 26);
+    more->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     grid->addWidget(more, 7, 1, Qt::AlignRight);
     return block;
 }
@@ -502,11 +508,11 @@ QWidget *TfrmPreventivi::buildTotals(QWidget *parent)
     auto *total = new QHBoxLayout;
     total->setSpacing(8);
     total->addStretch();
-    auto *compute = new QPushButton(QStringLiteral("Calcola"), bar);
-    compute->setObjectName(QStringLiteral("cmdCalcola"));
+    auto *compute =
+        dialogparts::button(QStringLiteral("cmdCalcola"), QStringLiteral("Calcola"), bar);
     compute->setFocusPolicy(Qt::NoFocus);
-    compute->setCursor(Qt::PointingHandCursor);
-    compute->setMinimumWidth(90);
+    compute->setMinimumSize(90, 26);
+    compute->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     total->addWidget(compute);
     total->addSpacing(10);
     auto *totalCaption = caption(bar, QStringLiteral("TOTALE PREVENTIVO:"));
