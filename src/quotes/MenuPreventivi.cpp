@@ -1,6 +1,7 @@
 #include "quotes/MenuPreventivi.h"
 
 #include "archive/ArchiveForm.h"
+#include "archive/DialogParts.h"
 #include "archive/FieldChrome.h"
 #include "archive/YearOpening.h"
 #include "quotes/Logo.h"
@@ -36,10 +37,16 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : GradientBackground(par
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panCentro"));
-    panel->setFixedSize(760, 470);
+    panel->setFixedSize(760, 400);
     panel->setAttribute(Qt::WA_StyledBackground);
+    // The year box's heading sits on its frame, inside the panel.
     panel->setStyleSheet(QStringLiteral(
-        "#panCentro { background: white; border: 1px solid #9fb6d6; border-radius: 10px; }"));
+        "#panCentro { background: white; border: 1px solid #9fb6d6; border-radius: 10px; }"
+        "QGroupBox { border: 1px solid #9fb6d6; border-radius: 6px; margin-top: 10px;"
+        " padding-top: 10px; background: #f5f8fc; }"
+        "QGroupBox::title { subcontrol-origin: border; subcontrol-position: top left;"
+        " left: 14px; top: -9px; padding: 0 6px; color: #1f4e9c; font-weight: bold;"
+        " background: white; }"));
 
     imgTitolo = new QLabel(panel);
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
@@ -79,12 +86,10 @@ TfrmMenuPreventivi::TfrmMenuPreventivi(QWidget *parent) : GradientBackground(par
     txtAnnoPreventivi->setFixedWidth(90);
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
     brisvola::addFocusHighlight(txtAnnoPreventivi, QStringLiteral("effAnnoPreventivi"));
-    btnApriPreventivi = new QPushButton(QStringLiteral("Apri"), intAnnoPreventivi);
-    btnApriPreventivi->setObjectName(QStringLiteral("btnApriPreventivi"));
-    btnApriPreventivi->setAutoDefault(true);
-    btnApriPreventivi->setMinimumSize(110, 34);
+    btnApriPreventivi = dialogparts::button(QStringLiteral("btnApriPreventivi"),
+                                            QStringLiteral("Apri"), intAnnoPreventivi);
     auto *yearRow = new QHBoxLayout(intAnnoPreventivi);
-    yearRow->setContentsMargins(18, 18, 18, 14);
+    yearRow->setContentsMargins(18, 22, 18, 16);
     yearRow->setSpacing(12);
     yearRow->addWidget(titAnnoPreventivi);
     yearRow->addWidget(txtAnnoPreventivi);

@@ -57,16 +57,16 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->resize(panelWidth, panelHeight);
 
-    // Header: information icon, program icon and title, help icon.
+    // Header: information icon, program icon and title (the two centred as one block), help icon.
     QWidget *header = whiteStrip(panContainer, QStringLiteral("panIntestazione"),
                                  QRect(0, 0, panelWidth, headerHeight));
     Picture *imgInfo = picture(header, QStringLiteral("imgInfo"), QStringLiteral("info.svg"),
                                QRect(18, 16, 40, 40), true);
     imgInfo->setToolTip(QStringLiteral("Informazioni su Brisvola"));
-    picture(header, QStringLiteral("imgIcona"), QStringLiteral("logo.svg"), QRect(250, 12, 94, 94),
+    picture(header, QStringLiteral("imgIcona"), QStringLiteral("logo.svg"), QRect(296, 12, 94, 94),
             false);
     picture(header, QStringLiteral("imgTitolo"), QStringLiteral("titolo.svg"),
-            QRect(356, 14, 400, 90), false);
+            QRect(402, 14, 400, 90), false);
     Picture *imgGuida = picture(header, QStringLiteral("imgGuida"), QStringLiteral("guida.svg"),
                                 QRect(panelWidth - 58, 16, 40, 40), true);
     imgGuida->setToolTip(QStringLiteral("Guida all'utilizzo del software"));
