@@ -1,6 +1,7 @@
 #include "archive/RecordFile.h"
 
 #include "archive/ArchiveError.h"
+#include "archive/DiskSync.h"
 #include "archive/FileLock.h"
 
 #include <QFile>
@@ -59,7 +60,8 @@ void RecordFile::write(qint64 position, const Record &record)
     const int size = m_layout->recordSize();
     if (position < 1 || position > recordCount(file, size))
         throw ArchiveError("record position out of range");
-    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size || !file.flush())
+    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size ||
+        !syncToDisk(file))
         throw ArchiveError("cannot write the archive");
 }
 
@@ -71,7 +73,8 @@ qint64 RecordFile::append(const Record &record)
     const int size = m_layout->recordSize();
     // A trailing partial record is invisible and is overwritten here.
     const qint64 position = recordCount(file, size) + 1;
-    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size || !file.flush())
+    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size ||
+        !syncToDisk(file))
         throw ArchiveError("cannot write the archive");
     return position;
 }

@@ -21,7 +21,8 @@ public:
     // File length div record size: a trailing partial record is not counted.
     qint64 count() const;
     Record read(qint64 position) const;
-    // Overwrites a stored record; the others are untouched.
+    // Overwrites a stored record; the others are untouched. Like append, it returns only once the
+    // record has reached the disk, still under the lock.
     void write(qint64 position, const Record &record);
     // Writes after the last whole record and returns the new record's position. The position
     // is taken from the file length under an exclusive lock, so concurrent appends from several
