@@ -1,3 +1,5 @@
+#include "ArchiveTexts.h"
+
 #include "archive/ArchiveSession.h"
 #include "archive/RecordFile.h"
 #include "quotes/QuoteRecord.h"
@@ -24,19 +26,6 @@ const RecordLayout &layout()
                                                                 {"Nascosto", 8}});
     return l;
 }
-
-const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString updated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString duplicated =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
-const QString refused = QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
-                                       "soltanto dopo che questa è stata inserita in archivio.");
-const QString archiveFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
 
 // A screen without widgets: every field but the last ones named in `unbound` has a control.
 struct FakeScreen : ArchiveSession::Screen
@@ -126,7 +115,7 @@ void TestArchiveSession::saveAppendsThenOverwritesAndKeepsUnboundBytes()
     QCOMPARE(f.screen.position, QStringLiteral("1"));
     f.set("Nome", QStringLiteral("  Rossi  "));
     QVERIFY(f.session.save());
-    QCOMPARE(f.screen.texts(), QStringList{updated});
+    QCOMPARE(f.screen.texts(), QStringList{texts::updated});
     const Record back = RecordFile(f.path, layout()).read(1);
     QCOMPARE(back.text("Nome"), QStringLiteral("Rossi")); // trimmed on writing
     QCOMPARE(back.text("Nascosto"), QStringLiteral("segreto"));
@@ -135,7 +124,7 @@ void TestArchiveSession::saveAppendsThenOverwritesAndKeepsUnboundBytes()
     QVERIFY(f.screen.position.isEmpty());
     f.set("Nome", QStringLiteral("Bianchi"));
     QVERIFY(f.session.save());
-    QCOMPARE(f.screen.texts().last(), inserted);
+    QCOMPARE(f.screen.texts().last(), texts::inserted);
     QCOMPARE(f.screen.messages.last().kind, MessageKind::Information);
     QCOMPARE(f.screen.messages.last().buttons, MessageButtons::OkCancel);
     QCOMPARE(f.screen.position, QStringLiteral("2"));
@@ -215,7 +204,7 @@ void TestArchiveSession::newCardStopsWhenItsProposalFails()
     before.set("Nome", QStringLiteral("Rossi"));
     before.screen.position = QStringLiteral("2");
     before.session.newCard();
-    QCOMPARE(before.screen.texts(), QStringList{archiveFailure});
+    QCOMPARE(before.screen.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(before.screen.messages.last().kind, MessageKind::Error);
     QCOMPARE(before.get("Nome"), QStringLiteral("Rossi")); // nothing changed
     QCOMPARE(before.screen.position, QStringLiteral("2"));
@@ -227,7 +216,7 @@ void TestArchiveSession::newCardStopsWhenItsProposalFails()
     Fixture after(layout(), late);
     after.set("Nome", QStringLiteral("Rossi"));
     after.session.newCard();
-    QCOMPARE(after.screen.texts(), QStringList{archiveFailure});
+    QCOMPARE(after.screen.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(after.get("Nome"), QString());
     QVERIFY(after.screen.focused.isEmpty());
 }
@@ -239,7 +228,7 @@ void TestArchiveSession::duplicateEmptiesOnlyTheConfiguredAttachments()
     config.firstControl = QStringLiteral("txtNome");
     Fixture f(layout(), config);
     f.session.duplicate();
-    QCOMPARE(f.screen.texts(), QStringList{refused});
+    QCOMPARE(f.screen.texts(), QStringList{texts::duplicateRefused});
     QCOMPARE(f.screen.messages.last().kind, MessageKind::Warning);
 
     Record stored(layout());
@@ -249,7 +238,7 @@ void TestArchiveSession::duplicateEmptiesOnlyTheConfiguredAttachments()
     RecordFile(f.path, layout()).append(stored);
     f.session.first();
     f.session.duplicate();
-    QCOMPARE(f.screen.texts().last(), duplicated);
+    QCOMPARE(f.screen.texts().last(), texts::duplicated);
     QCOMPARE(f.screen.messages.last().kind, MessageKind::Information);
     QCOMPARE(f.get("Nome"), QStringLiteral("Rossi"));
     QCOMPARE(f.get("File01"), QString());
@@ -317,7 +306,7 @@ void TestArchiveSession::navigation()
     f.session.last();
     f.session.next();
     f.session.previous();
-    QCOMPARE(f.screen.texts(), QStringList(4, emptyArchive));
+    QCOMPARE(f.screen.texts(), QStringList(4, texts::emptyArchive));
 
     RecordFile file(f.path, layout());
     for (const char *name : {"Uno", "Due", "Tre"}) {
@@ -348,7 +337,7 @@ void TestArchiveSession::archiveFailureUsesTheCommandsKind()
     f.screen.position = QStringLiteral("x"); // not a position
     f.set("Nome", QStringLiteral("Rossi"));
     QVERIFY(!f.session.save());
-    QCOMPARE(f.screen.texts(), QStringList{archiveFailure});
+    QCOMPARE(f.screen.texts(), QStringList{texts::archiveAccess});
     QCOMPARE(f.screen.messages.last().kind, MessageKind::Plain);
     f.session.next();
     QCOMPARE(f.screen.messages.last().kind, MessageKind::Error);

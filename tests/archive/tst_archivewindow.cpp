@@ -3,6 +3,7 @@
 #include "archive/RecordFile.h"
 #include "shell/ProgramFolder.h"
 
+#include "ArchiveTexts.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -18,23 +19,6 @@
 #include <memory>
 
 // The texts the user reads, as documented.
-namespace texts {
-const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString updated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString duplicateRefused =
-    QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                   "questa è stata inserita in archivio.");
-const QString duplicated =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
-const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
-const QString archiveAccess =
-    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                   "installazione del programma.");
-} // namespace texts
 
 using brisvola::MessageKind;
 

@@ -1,5 +1,6 @@
 // The shared find, flagged-list and export dialogs, driven by their controls over a small
 // archive of their own.
+#include "ArchiveTexts.h"
 #include "TestSupport.h"
 
 #include "archive/ArchiveError.h"
@@ -24,22 +25,6 @@
 #include <QtTest>
 
 // The texts the user reads, as documented.
-namespace texts {
-const QString archiveAccess =
-    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                   "installazione del programma.");
-const QString exportQuestion =
-    QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
-                   "numero di schede presenti in archivio.\r\n\r\n"
-                   "Si vuole esportare i dati adesso?");
-const QString exportDone =
-    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
-                   "Si vuole aprire il file di Excel?");
-const QString exportFailure =
-    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                   "Accertarsi che il file di Excel non sia già aperto.");
-} // namespace texts
 
 namespace {
 const RecordLayout layout(FieldEncoding::LengthPrefixed,
@@ -485,11 +470,7 @@ void TestFindDialogs::longWorkShowsProgressAndStops()
         QVERIFY(!seen.isEmpty());
         QVERIFY(seen.first().startsWith(QStringLiteral("Scrittura del file in corso: ")));
         // Stopped: no failure message, no question to open it, the previous file whole.
-        QCOMPARE(messages.texts(),
-                 QStringList{QStringLiteral(
-                     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "
-                     "del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i "
-                     "dati adesso?")});
+        QCOMPARE(messages.texts(), QStringList{texts::exportQuestion});
         QFile old(f.folder.file(QStringLiteral("Prove.xls")));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), before);

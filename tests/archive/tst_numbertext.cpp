@@ -116,11 +116,16 @@ void TestNumberText::amountRule_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("none") << "12" << "12,00";
-    QTest::newRow("one") << "12,5" << "12,50";
-    QTest::newRow("two") << "12,50" << "12,50";
-    QTest::newRow("three") << "3,375" << "3,375";
-    QTest::newRow("four") << "0,9999" << "0,9999";
+    QTest::newRow("none") << "12"
+                          << "12,00";
+    QTest::newRow("one") << "12,5"
+                         << "12,50";
+    QTest::newRow("two") << "12,50"
+                         << "12,50";
+    QTest::newRow("three") << "3,375"
+                           << "3,375";
+    QTest::newRow("four") << "0,9999"
+                          << "0,9999";
 }
 
 void TestNumberText::amountRule()

@@ -1,5 +1,6 @@
 // Quote find, pending quotes, the dish import into a quote line and the quote export, driven by
 // their controls over small archives of their own.
+#include "ArchiveTexts.h"
 #include "TestSupport.h"
 
 #include "archive/ArchiveWindow.h"
@@ -31,15 +32,6 @@
 #include <QtTest>
 
 // The texts the user reads, as documented.
-namespace texts {
-const QString exportQuestion =
-    QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
-                   "numero di schede presenti in archivio.\r\n\r\n"
-                   "Si vuole esportare i dati adesso?");
-const QString exportDone =
-    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
-                   "Si vuole aprire il file di Excel?");
-} // namespace texts
 
 using brisvola::MessageAnswer;
 

@@ -8,6 +8,7 @@
 #include "recipes/Ricette.h"
 #include "shell/WindowSet.h"
 
+#include "ArchiveTexts.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -30,17 +31,6 @@
 
 // The texts the user reads, as documented.
 namespace texts {
-const QString inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString updated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString duplicated =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
-const QString readyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
-const QString archiveAccess =
-    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                   "installazione del programma.");
 const QString nameRequired = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare il nome della ricetta.");
 const QString courseRequired =
