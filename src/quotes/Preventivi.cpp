@@ -207,17 +207,17 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
 {
     // The top row, left to right, in groups spread across the panel.
     const std::vector<archiveform::CommandGroup> groups = {
-        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
-         {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 56},
-         {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
-         {"cmdTrova", "Trova", ":/archive/trova.svg", 56},
-         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 60}},
+        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 52},
+         {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 54},
+         {"cmdSalva", "Salva", ":/archive/salva.svg", 52},
+         {"cmdTrova", "Trova", ":/archive/trova.svg", 52},
+         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 58}},
         {{"cmdAnteprima", "Anteprima", ":/quotes/anteprima.svg", 68},
          {"cmdStampa", "Stampa", ":/archive/stampa.svg", 60},
          {"cmdPDF", "PDF", ":/quotes/pdf.svg", 52}},
         {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
          {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
-         {"lblPosizione", "", "", 58},
+         {"lblPosizione", "", "", 54},
          {"cmdAvanti", "Avanti", ":/archive/avanti.svg", 52},
          {"cmdUltimo", "Ultimo", ":/archive/ultimo.svg", 52}},
         {{"cmdNumerazione", "Numerazione", ":/quotes/numerazione_cmd.svg", 80},

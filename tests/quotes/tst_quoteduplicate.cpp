@@ -234,6 +234,8 @@ void TestQuoteDuplicate::refusedOnAQuoteNotFiled()
     QCOMPARE(child(f.window, "cmdDuplica")->parentWidget(), bar);
     QVERIFY(child(f.window, "cmdDuplica")->x() > child(f.window, "cmdNuovo")->x());
     QVERIFY(child(f.window, "cmdDuplica")->x() < child(f.window, "cmdSalva")->x());
+    // The row still fits its panel: no button is squeezed.
+    QVERIFY(bar->parentWidget()->sizeHint().width() <= bar->parentWidget()->width());
     QTest::mouseMove(child(f.window, "cmdDuplica"));
     QCOMPARE(text(f.window, "panInfo"), texts::duplicateHint);
 
