@@ -186,8 +186,24 @@ void ArchiveSession::duplicate()
         notice(MessageKind::Warning, duplicateRefusedMessage);
         return;
     }
+    QHash<QString, QString> values;
+    try {
+        if (m_config.duplicateValues) {
+            const std::optional<QHash<QString, QString>> asked = m_config.duplicateValues();
+            if (!asked) {
+                failure(Command::Duplicate);
+                return;
+            }
+            values = *asked;
+        }
+    } catch (const ArchiveError &) {
+        failure(Command::Duplicate);
+        return;
+    }
     for (const QString &f : m_config.attachmentFields)
         setText(f, QString());
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        setText(it.key(), it.value());
     m_screen->setPositionText(QString());
     if (hooks.duplicate)
         hooks.duplicate();

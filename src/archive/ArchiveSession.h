@@ -21,9 +21,11 @@
 //              changes nothing. Then every bound field not in keptByNew is emptied or gets its
 //              default, hooks.clear runs, the position empties, the values of newValues are put
 //              (nullopt stops there with the failure message), the first control takes the focus.
-//   Duplicate  on a card never saved: the refusal warning. Otherwise the attachment fields empty,
-//              the position empties, hooks.duplicate runs, the first control takes the focus, and
-//              the information notice follows.
+//   Duplicate  on a card never saved: the refusal warning. Otherwise duplicateValues (if any) is
+//              asked first: nullopt stops with the Duplicate failure message and changes nothing.
+//              Then the attachment fields empty, the values of duplicateValues are put, the
+//              position empties, hooks.duplicate runs, the first control takes the focus, and the
+//              information notice follows.
 //   Save       hooks.beforeSave, then the checks in their order (the first that fails shows its
 //              message, focuses its control and stops), hooks.check, then the record is read from
 //              the screen (bound fields, trimmed unless told otherwise; other fields as last read),
@@ -108,6 +110,10 @@ public:
         // What New sets after clearing (a proposed number, today's date); nullopt, or an
         // ArchiveError, stops New there with its failure message.
         std::function<std::optional<QHash<QString, QString>>()> newValues;
+        // What Duplicate sets in the copy (the quotes: a proposed number, today's date, the
+        // pending flag cleared), asked before the copy changes anything; nullopt, or an
+        // ArchiveError, stops Duplicate with its failure message and changes nothing.
+        std::function<std::optional<QHash<QString, QString>>()> duplicateValues;
         QStringList flagFields;
         FlagOnShow flagOnShow = FlagOnShow::Read;
         // Texts are trimmed before they are stored.

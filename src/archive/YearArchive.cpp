@@ -2,6 +2,8 @@
 
 #include "shell/ProgramFolder.h"
 
+#include <QFileInfo>
+
 namespace yeararchive {
 
 bool isValidYear(const QString &year)
@@ -17,6 +19,15 @@ bool isValidYear(const QString &year)
 QString archivePath(const QString &year, const QString &suffix)
 {
     return brisvola::programFile(year.trimmed() + suffix);
+}
+
+QString yearOf(const QString &archivePath, const QString &suffix)
+{
+    const QString name = QFileInfo(archivePath).fileName();
+    if (!name.endsWith(suffix, Qt::CaseInsensitive))
+        return {};
+    const QString year = name.left(name.size() - suffix.size());
+    return isValidYear(year) ? year : QString();
 }
 
 } // namespace yeararchive

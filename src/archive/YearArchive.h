@@ -12,4 +12,8 @@ bool isValidYear(const QString &year);
 // The archive of a year: program folder + year (trimmed) + suffix (".pre", ".tav").
 QString archivePath(const QString &year, const QString &suffix);
 
+// The year of a yearly archive from its path ("…/2024.pre" gives "2024"); empty when the file
+// name is not four digits followed by the suffix.
+QString yearOf(const QString &archivePath, const QString &suffix);
+
 } // namespace yeararchive

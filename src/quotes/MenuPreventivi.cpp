@@ -147,11 +147,8 @@ void TfrmMenuPreventivi::btnApriPreventiviClick()
     if (!opened)
         return;
     // The quote window works on the year's archive from now on.
-    if (auto *quotesWindow = brisvola::window<TfrmPreventivi>(QStringLiteral("TfrmPreventivi"))) {
-        quotesWindow->lblFile->setText(opened->archivePath);
-        quotesWindow->setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi anno ") +
-                                     opened->year);
-    }
+    if (auto *quotesWindow = brisvola::window<TfrmPreventivi>(QStringLiteral("TfrmPreventivi")))
+        quotesWindow->openYear(opened->year);
     lblMemory->setText(QStringLiteral("preventivi"));
     close();
 }

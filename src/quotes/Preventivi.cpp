@@ -7,6 +7,7 @@
 #include "archive/FieldChrome.h"
 #include "archive/FormBuilder.h"
 #include "archive/RecordFile.h"
+#include "archive/YearArchive.h"
 #include "quotes/DatiVeicolo.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
@@ -24,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -210,16 +212,17 @@ QWidget *TfrmPreventivi::buildToolbar(QWidget *parent)
 {
     // The top row, left to right, in groups spread across the panel.
     const std::vector<archiveform::CommandGroup> groups = {
-        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 56},
-         {"cmdSalva", "Salva", ":/archive/salva.svg", 56},
-         {"cmdTrova", "Trova", ":/archive/trova.svg", 56},
-         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 60}},
+        {{"cmdNuovo", "Nuovo", ":/archive/nuovo.svg", 52},
+         {"cmdDuplica", "Duplica", ":/archive/duplica.svg", 54},
+         {"cmdSalva", "Salva", ":/archive/salva.svg", 52},
+         {"cmdTrova", "Trova", ":/archive/trova.svg", 52},
+         {"cmdSospese", "Sospesi", ":/quotes/sospesi.svg", 58}},
         {{"cmdAnteprima", "Anteprima", ":/quotes/anteprima.svg", 68},
          {"cmdStampa", "Stampa", ":/archive/stampa.svg", 60},
          {"cmdPDF", "PDF", ":/quotes/pdf.svg", 52}},
         {{"cmdPrimo", "Primo", ":/archive/primo.svg", 52},
          {"cmdIndietro", "Indietro", ":/archive/indietro.svg", 56},
-         {"lblPosizione", "", "", 58},
+         {"lblPosizione", "", "", 54},
          {"cmdAvanti", "Avanti", ":/archive/avanti.svg", 52},
          {"cmdUltimo", "Ultimo", ":/archive/ultimo.svg", 52}},
         {{"cmdNumerazione", "Numerazione", ":/quotes/numerazione_cmd.svg", 80},
@@ -584,10 +587,7 @@ void TfrmPreventivi::configureArchive()
     config.flagOnShow = ArchiveSession::FlagOnShow::KeepUnlessYesOrNo;
     // New proposes the quote's number: the year's record count plus the numbering start.
     config.prepareNew = [this] {
-        const quotes::NumberingSettings settings = quotes::readNumbering(quotes::settingsPath());
-        lblInizio->setText(settings.start);
-        lblSolare->setText(settings.yearSuffix);
-        m_countForNew = RecordFile(lblFile->text(), quotes::quoteLayout()).count();
+        takeNumbering(lblFile->text());
         return true;
     };
     config.newValues = [this]() -> std::optional<QHash<QString, QString>> {
@@ -619,6 +619,14 @@ void TfrmPreventivi::configureArchive()
                         "poter salvare la scheda è necessario indicare una "
                         "data valida nel formato gg/mm/anno.")},
     };
+    // Duplicate: a copy numbered as New numbers it, dated today, not pending, its totals worked
+    // out again; from an earlier year, in the current year's archive if the user wants it.
+    config.duplicateValues = [this] { return duplicateValues(); };
+    m_archive->hooks.duplicate = [this] {
+        if (!m_copyYear.isEmpty())
+            openYear(m_copyYear);
+        cmdCalcolaClick();
+    };
     config.firstControl = QStringLiteral("txtCliente");
     m_archive->hooks.beforeSave = [this] { cmdCalcolaClick(); };
     m_archive->hooks.clear = [this] {
@@ -626,6 +634,7 @@ void TfrmPreventivi::configureArchive()
         m_provCliente->setCurrentIndex(-1);
     };
     m_archive->setFailureMessage(ArchiveWindow::Command::New, MessageKind::Error);
+    m_archive->setFailureMessage(ArchiveWindow::Command::Duplicate, MessageKind::Error);
     m_archive->setFailureMessage(ArchiveWindow::Command::Save, MessageKind::Warning);
     m_archive->setFailureMessage(ArchiveWindow::Command::First, MessageKind::Warning);
 
@@ -821,6 +830,43 @@ void TfrmPreventivi::clearQuote()
 void TfrmPreventivi::cmdNuovoClick()
 {
     m_archive->newCard();
+}
+
+void TfrmPreventivi::openYear(const QString &year)
+{
+    lblFile->setText(quotes::quoteArchivePath(year));
+    setWindowTitle(QStringLiteral(" Brisvola - Emissione preventivi anno ") + year);
+}
+
+void TfrmPreventivi::takeNumbering(const QString &archive)
+{
+    const quotes::NumberingSettings settings = quotes::readNumbering(quotes::settingsPath());
+    lblInizio->setText(settings.start);
+    lblSolare->setText(settings.yearSuffix);
+    // An archive not made yet holds no quote; counting it does not create it.
+    m_countForNew =
+        QFileInfo::exists(archive) ? RecordFile(archive, quotes::quoteLayout()).count() : 0;
+}
+
+std::optional<QHash<QString, QString>> TfrmPreventivi::duplicateValues()
+{
+    m_copyYear.clear();
+    const QString open = yeararchive::yearOf(lblFile->text(), quotes::quoteArchiveSuffix);
+    const QString current = QString::number(brisvola::today().year());
+    const bool toCurrent =
+        !open.isEmpty() && open.toInt() < current.toInt() &&
+        brisvola::askYesNo(this, QStringLiteral("Il preventivo corrente appartiene all'archivio "
+                                                "dell'anno %1.\r\n\r\nSi vuole inserire la "
+                                                "copia nell'archivio dell'anno %2?")
+                                     .arg(open, current));
+    takeNumbering(toCurrent ? quotes::quoteArchivePath(current) : lblFile->text());
+    std::optional<QHash<QString, QString>> values = m_archive->config().newValues();
+    if (!values)
+        return std::nullopt;
+    values->insert(QStringLiteral("InSospeso"), ArchiveSession::flagText(false));
+    if (toCurrent)
+        m_copyYear = current;
+    return values;
 }
 
 void TfrmPreventivi::loadIssuerData()

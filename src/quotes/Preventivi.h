@@ -2,8 +2,12 @@
 
 #include "archive/ArchiveForm.h"
 
+#include <QHash>
+#include <QString>
+
 #include <array>
 #include <memory>
+#include <optional>
 
 class ArchiveWindow;
 class FormBuilder;
@@ -39,6 +43,8 @@ public:
     // Pages of lines, 1 to 6.
     void showPage(int page);
     int currentPage() const;
+    // The window works on a year's archive from now on: lblFile and the caption.
+    void openYear(const QString &year);
     void loadIssuerData();
     bool storeIssuerData();
 
@@ -89,6 +95,9 @@ private:
     static void styleAmount(QLabel *amount, int width);
     QToolButton *pictureButton(QWidget *parent, const QString &name, const QString &icon);
 
+    // Reads the numbering settings and counts the quotes of the archive that takes the new one.
+    void takeNumbering(const QString &archive);
+    std::optional<QHash<QString, QString>> duplicateValues();
     void clearTotals();
     void openEventDetails();
     void openNumbering();
@@ -98,6 +107,7 @@ private:
     ArchiveWindow *m_archive = nullptr;
     std::unique_ptr<FormBuilder> m_form;
     qint64 m_countForNew = 0; // the year's record count, taken by New before it clears
+    QString m_copyYear;       // the year whose archive takes a duplicate, when not the open one
     std::array<LineControls, 30> m_lines;
     std::array<QFrame *, 6> m_pages{};
     QStackedLayout *m_pageStack = nullptr;

@@ -1,5 +1,6 @@
 #include "ArchiveTexts.h"
 
+#include "archive/ArchiveError.h"
 #include "archive/ArchiveSession.h"
 #include "archive/RecordFile.h"
 #include "quotes/QuoteRecord.h"
@@ -96,6 +97,7 @@ private slots:
     void newCardStopsWhenItsProposalFails();
     void duplicateEmptiesOnlyTheConfiguredAttachments();
     void duplicateOfAQuoteKeepsItsLineDescriptions();
+    void duplicatePutsItsValuesOrStopsUnchanged();
     void flagPolicyOnShow_data();
     void flagPolicyOnShow();
     void navigation();
@@ -262,6 +264,67 @@ void TestArchiveSession::duplicateOfAQuoteKeepsItsLineDescriptions()
     f.session.duplicate();
     QCOMPARE(f.get("Desc01"), QStringLiteral("Antipasto della casa"));
     QCOMPARE(f.get("Desc03"), QStringLiteral("Tiramisù"));
+}
+
+void TestArchiveSession::duplicatePutsItsValuesOrStopsUnchanged()
+{
+    ArchiveSession::Config config;
+    config.attachmentFields = {QStringLiteral("File01")};
+    config.firstControl = QStringLiteral("txtNome");
+    config.failures[ArchiveSession::Command::Duplicate] = {MessageKind::Error};
+    Fixture f(layout(), config);
+    Record stored(layout());
+    stored.setText("Nome", QStringLiteral("Rossi"));
+    stored.setText("Sigla", QStringLiteral("RS"));
+    stored.setText("File01", QStringLiteral("carta.pdf"));
+    stored.setText("Nascosto", QStringLiteral("segreto"));
+    RecordFile(f.path, layout()).append(stored);
+    f.set("Nome", QStringLiteral("x"));
+
+    // Never asked on a card not filed.
+    int asked = 0;
+    f.session.config().duplicateValues = [&]() -> std::optional<QHash<QString, QString>> {
+        ++asked;
+        return std::nullopt;
+    };
+    f.session.duplicate();
+    QCOMPARE(asked, 0);
+    QCOMPARE(f.screen.texts(), QStringList{texts::duplicateRefused});
+
+    // Its proposal failing, or the archive failing under it: the failure message, the copy
+    // not begun (position, attachments, focus as they were).
+    f.session.first();
+    f.screen.messages.clear();
+    f.session.duplicate();
+    f.session.config().duplicateValues = []() -> std::optional<QHash<QString, QString>> {
+        throw ArchiveError("locked");
+    };
+    f.session.duplicate();
+    QCOMPARE(f.screen.texts(), (QStringList{texts::archiveAccess, texts::archiveAccess}));
+    QCOMPARE(f.screen.messages.last().kind, MessageKind::Error);
+    QCOMPARE(f.screen.position, QStringLiteral("1"));
+    QCOMPARE(f.get("File01"), QStringLiteral("carta.pdf"));
+    QVERIFY(f.screen.focused.isEmpty());
+
+    // Its values go into the copy, a field without a control included; the rest stays.
+    f.screen.messages.clear();
+    f.session.config().duplicateValues = [] {
+        return std::optional<QHash<QString, QString>>{
+            {{QStringLiteral("Sigla"), QStringLiteral("NV")},
+             {QStringLiteral("Nascosto"), QStringLiteral("nuovo")}}};
+    };
+    f.screen.unbound = {layout().field("Nascosto")};
+    f.session.duplicate();
+    QCOMPARE(f.screen.texts(), QStringList{texts::duplicated});
+    QCOMPARE(f.get("Nome"), QStringLiteral("Rossi"));
+    QCOMPARE(f.get("Sigla"), QStringLiteral("NV"));
+    QCOMPARE(f.get("File01"), QString());
+    QVERIFY(f.screen.position.isEmpty());
+    QVERIFY(f.session.save());
+    const Record copy = RecordFile(f.path, layout()).read(2);
+    QCOMPARE(copy.text("Nascosto"), QStringLiteral("nuovo"));
+    QCOMPARE(copy.text("Sigla"), QStringLiteral("NV"));
+    QCOMPARE(RecordFile(f.path, layout()).read(1).bytes(), stored.bytes());
 }
 
 void TestArchiveSession::flagPolicyOnShow_data()

@@ -165,6 +165,10 @@ void TestQuoteRules::yearArchive()
 
     const QString path = quoteArchivePath(QStringLiteral("2030"));
     QCOMPARE(path, folder.file(QStringLiteral("2030.pre")));
+    QCOMPARE(yeararchive::yearOf(path, quoteArchiveSuffix), QStringLiteral("2030"));
+    for (const char *notYearly : {"", "/tmp/Ricette.ric", "/tmp/2030.tav", "/tmp/x2030.pre"})
+        QVERIFY2(yeararchive::yearOf(QString::fromLatin1(notYearly), quoteArchiveSuffix).isEmpty(),
+                 notYearly);
     RecordFile file(path, quoteLayout());
     QCOMPARE(file.count(), 0);
     QVERIFY(QFile::exists(path));
