@@ -167,17 +167,17 @@ void TfrmFornitori::buildFields(QWidget *panel)
     button(s2, "btnEmail", ":/shell/email.svg", x0 + 756, row(1));
 
     // (3) Tax and bank data with their check buttons.
-    QFrame *s3 = section(panel, 3, 272, 104, ":/checks/codfisc.svg");
+    QFrame *s3 = section(panel, 3, 272, 104, ":/quotes/euro_icon.svg");
     form.setParent(s3);
     place("CodFisc", "Codice fiscale:", x0, row(0), 220);
-    button(s3, "btnCodFisc", ":/checks/codfisc.svg", x0 + 224, row(0));
+    button(s3, "btnCodFisc", ":/quotes/check.svg", x0 + 224, row(0));
     place("Carta", "Carta di credito n.", x0 + 266, row(0), 260);
-    button(s3, "btnCarta", ":/checks/carta.svg", x0 + 530, row(0));
+    button(s3, "btnCarta", ":/quotes/check.svg", x0 + 530, row(0));
     place("ScadeCarta", "Scadenza:", x0 + 572, row(0), 214);
     place("PartitaIva", "Partita IVA:", x0, row(1), 220);
-    button(s3, "btnPartitaIva", ":/checks/partitaiva.svg", x0 + 224, row(1));
+    button(s3, "btnPartitaIva", ":/quotes/check.svg", x0 + 224, row(1));
     place("Iban", "IBAN:", x0 + 266, row(1), 380);
-    button(s3, "btnIban", ":/checks/iban.svg", x0 + 650, row(1));
+    button(s3, "btnIban", ":/quotes/check.svg", x0 + 650, row(1));
 
     // (4) Requests, intolerances, preferences.
     QFrame *s4 = section(panel, 4, 384, 104, ":/recipes/portata.svg");

@@ -146,6 +146,8 @@ private slots:
     void cardPdf();
     void cardPdfCannotBeWritten();
     void findByTwoCriteria();
+    void identicalLinesBringTheOneClicked();
+    void unwritableArchive();
     void recontactList();
     void pickIntoQuote();
     void exportFile();
@@ -573,6 +575,55 @@ void TestCustomerWindow::findByTwoCriteria()
     QVERIFY(lines[1].startsWith(QStringLiteral("Rossi Mario ")));
     QCOMPARE(f.edit("txtDitta")->text(), QStringLiteral("Rossi Mario"));
     QCOMPARE(f.position(), QStringLiteral("1"));
+}
+
+void TestCustomerWindow::identicalLinesBringTheOneClicked()
+{
+    Fixture f;
+    f.file(QStringLiteral("Rossi Mario"), QStringLiteral("Roma"));
+    f.file(QStringLiteral("Rossi Mario"), QStringLiteral("Milano"));
+    f.click("cmdNuovo");
+    QStringList lines;
+    const auto find = onNextModal([&](QWidget *w) {
+        auto *d = qobject_cast<TfrmTrovaFornitori *>(w);
+        QVERIFY(d);
+        d->btnCercaClick();
+        lines = recordLines(d);
+        doubleClickRow(d, 0);
+    });
+    f.click("cmdTrova");
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], lines[1]);
+    // The line clicked is the first in the file: that customer comes back, not the later one.
+    QCOMPARE(f.position(), QStringLiteral("1"));
+    QCOMPARE(f.edit("txtComuneRes")->text(), QStringLiteral("Roma"));
+}
+
+void TestCustomerWindow::unwritableArchive()
+{
+    Fixture f;
+    f.file(QStringLiteral("Rossi Mario"), QStringLiteral("Roma"));
+    const QByteArray before = [] {
+        QFile file(customers::archivePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ReadOnlyPath guard(customers::archivePath());
+    if (guard.writable())
+        QSKIP("the file system cannot make the archive read-only");
+    f.edit("txtDitta")->setText(QStringLiteral("Rossi Mario Luigi"));
+    f.messages.clear();
+    f.click("cmdSalva");
+    // The archive message, the card kept on screen, the file as it was.
+    QCOMPARE(f.messages.texts(),
+             QStringList{QStringLiteral(
+                 "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                 "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                 "installazione del programma.")});
+    QCOMPARE(f.edit("txtDitta")->text(), QStringLiteral("Rossi Mario Luigi"));
+    QCOMPARE(f.position(), QStringLiteral("1"));
+    QFile file(customers::archivePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void TestCustomerWindow::recontactList()
