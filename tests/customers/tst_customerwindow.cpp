@@ -200,6 +200,12 @@ void TestCustomerWindow::windowAndChain()
     }
     QCOMPARE(QApplication::focusWidget(), f.get("txtDitta"));
     QVERIFY(!f.get("effNote")->isVisible());
+    // Tab takes the check box between the pending issues and the notes; Enter does not.
+    f.edit("txtQuestioni")->setFocus();
+    QTest::keyClick(f.edit("txtQuestioni"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.get("chkRicontatta"));
+    QTest::keyClick(f.get("chkRicontatta"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.get("txtNote"));
 
     // Hints, as the pointer enters each control (the column lies beyond the test screen's width,
     // where the test cursor cannot go).
@@ -565,6 +571,10 @@ void TestCustomerWindow::findByTwoCriteria()
         for (QLabel *l : d->findChildren<QLabel *>())
             if (l->text().startsWith(QStringLiteral("Il presente")))
                 count = l->text();
+        ReportRecorder reports;
+        clickButton(d, "btnStampa");
+        QCOMPARE(reports.outputs.size(), 1);
+        QCOMPARE(reports.outputs[0].lines().value(0), QStringLiteral("Riepilogo clienti abituali"));
         // The second line, "Rossi Mario", comes back: the line clicked.
         doubleClickRow(d, 1);
     });
