@@ -2,7 +2,7 @@
 
 #include "shell/Picture.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 
@@ -44,37 +44,55 @@ QToolButton *iconButton(QWidget *parent, const QString &objectName, const QStrin
     return b;
 }
 
-QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
-                    QList<QWidget *> *boxes)
+namespace {
+QWidget *commandBar(QWidget *parent, const std::vector<CommandGroup> &groups,
+                    QList<QWidget *> *boxes, Qt::Orientation orientation, int buttonHeight)
 {
     auto *bar = new QWidget(parent);
     bar->setObjectName(QStringLiteral("barComandi"));
-    auto *line = new QHBoxLayout(bar);
+    const auto direction =
+        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    auto *line = new QBoxLayout(direction, bar);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(0);
     for (size_t g = 0; g < groups.size(); ++g) {
         if (g > 0)
             line->addStretch();
         QWidget *box = group(bar);
-        auto *row = new QHBoxLayout(box);
+        auto *row = new QBoxLayout(direction, box);
         row->setContentsMargins(4, 3, 4, 3);
         row->setSpacing(0);
         for (const CommandSpec &command : groups[g]) {
             if (QLatin1String(command.name) == QLatin1String("lblPosizione")) {
                 QLabel *position = positionLabel(box);
-                position->setFixedSize(command.width, 58);
+                position->setFixedSize(command.width, buttonHeight);
                 row->addWidget(position);
             } else {
-                row->addWidget(commandButton(box, QLatin1String(command.name),
-                                             QString::fromUtf8(command.caption),
-                                             QLatin1String(command.icon), command.width));
+                QToolButton *b = commandButton(box, QLatin1String(command.name),
+                                               QString::fromUtf8(command.caption),
+                                               QLatin1String(command.icon), command.width);
+                b->setFixedHeight(buttonHeight);
+                row->addWidget(b);
             }
         }
-        line->addWidget(box);
+        line->addWidget(box, 0, orientation == Qt::Horizontal ? Qt::Alignment() : Qt::AlignHCenter);
         if (boxes)
             boxes->append(box);
     }
     return bar;
+}
+} // namespace
+
+QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
+                    QList<QWidget *> *boxes)
+{
+    return commandBar(parent, groups, boxes, Qt::Horizontal, 58);
+}
+
+QWidget *commandColumn(QWidget *parent, const std::vector<CommandGroup> &groups,
+                       QList<QWidget *> *boxes, int buttonHeight)
+{
+    return commandBar(parent, groups, boxes, Qt::Vertical, buttonHeight);
 }
 
 QLabel *positionLabel(QWidget *parent)

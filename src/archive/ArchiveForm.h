@@ -59,6 +59,11 @@ using CommandGroup = std::vector<CommandSpec>;
 // to *boxes when given (windows clear the information bar over them).
 QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
                     QList<QWidget *> *boxes = nullptr);
+// The same commands standing in a column (the customer window's right edge): the groups top to
+// bottom, the first at the top and the last at the bottom; each button as wide as its spec says
+// and buttonHeight tall.
+QWidget *commandColumn(QWidget *parent, const std::vector<CommandGroup> &groups,
+                       QList<QWidget *> *boxes = nullptr, int buttonHeight = 58);
 
 // A small picture-only button (zoom, delete, picker).
 QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &iconPath,

@@ -17,6 +17,45 @@ bool fillDocument(Report &report, const Document &document)
     return report.load(document.templatePath) && document.fill && document.fill(report);
 }
 
+namespace {
+// Hands a prepared report to the output; false when a PDF could not be written, or was written
+// and the user chose not to open it.
+bool output(QWidget *parent, Report &report, DocumentOutput kind, PrintMode printMode,
+            const PdfExport &pdf)
+{
+    switch (kind) {
+    case DocumentOutput::Preview:
+        preview(report, parent);
+        return true;
+    case DocumentOutput::Print:
+        // The engine reports a printer that cannot print.
+        print(report, parent, printMode);
+        return true;
+    case DocumentOutput::Pdf: {
+        const QString path = pdf.path();
+        if (!writePdf(report, path, pdf.title, pdf.subject)) {
+            showMessage(parent, MessageKind::Warning, pdf.failureMessage, MessageButtons::Ok);
+            return false;
+        }
+        if (!askYesNo(parent, pdf.doneQuestion))
+            return false;
+        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+        return true;
+    }
+    }
+    return true;
+}
+} // namespace
+
+bool produceDocument(QWidget *parent, Report &report, const Document &document, DocumentOutput out,
+                     PrintMode printMode, const PdfExport &pdf)
+{
+    if (!fillDocument(report, document))
+        return false;
+    report.prepare();
+    return output(parent, report, out, printMode, pdf);
+}
+
 DocumentDialog::DocumentDialog(DocumentDialogConfig config, QWidget *parent)
     : QDialog(parent), m_config(std::move(config))
 {
@@ -110,28 +149,9 @@ void DocumentDialog::btnStampaClick()
 
 void DocumentDialog::produce()
 {
-    switch (m_config.output) {
-    case DocumentOutput::Preview:
-        preview(m_report, this);
-        break;
-    case DocumentOutput::Print:
-        // The engine reports a printer that cannot print; the dialog closes either way.
-        print(m_report, this, m_config.printMode);
-        break;
-    case DocumentOutput::Pdf: {
-        const PdfExport &pdf = m_config.pdf;
-        const QString path = pdf.path();
-        if (!writePdf(m_report, path, pdf.title, pdf.subject)) {
-            showMessage(this, MessageKind::Warning, pdf.failureMessage, MessageButtons::Ok);
-            return;
-        }
-        if (!askYesNo(this, pdf.doneQuestion))
-            return;
-        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
-        break;
-    }
-    }
-    accept();
+    // A PDF that could not be written, or that the user does not open, keeps the dialog.
+    if (output(this, m_report, m_config.output, m_config.printMode, m_config.pdf))
+        accept();
 }
 
 } // namespace brisvola::documents

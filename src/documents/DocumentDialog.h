@@ -59,6 +59,14 @@ struct PdfExport
     QString doneQuestion = {};
 };
 
+// Fills a document, prepares its pages and hands them to the output, with no dialog of its own
+// (the windows whose commands preview, print or save a card straight away, and DocumentDialog's
+// button). False when the document could not be filled, or for a PDF when it could not be written
+// (failureMessage shown, the previous file left whole) or the user chose not to open it.
+bool produceDocument(QWidget *parent, Report &report, const Document &document,
+                     DocumentOutput output, PrintMode printMode = PrintMode::AskPrinter,
+                     const PdfExport &pdf = {});
+
 struct DocumentDialogConfig
 {
     QString className = {};   // the dialog's object name ("TfrmStampaPrev")

@@ -8,6 +8,7 @@
 #include "archive/FormBuilder.h"
 #include "archive/RecordFile.h"
 #include "archive/YearArchive.h"
+#include "customers/TrovaFornitori.h"
 #include "quotes/DatiVeicolo.h"
 #include "quotes/Logo.h"
 #include "quotes/Numerazione.h"
@@ -727,8 +728,9 @@ void TfrmPreventivi::configureArchive()
     // The partita IVA and codice fiscale checks.
     quotes::connectQuoteChecks(this);
 
-    // The customer import belongs to a window that is not part of the program yet.
-    archiveform::require<QWidget>(this, QStringLiteral("impCliente"))->setEnabled(false);
+    // The customer import: the customer find, whose choice fills the customer controls.
+    connect(archiveform::require<QToolButton>(this, QStringLiteral("impCliente")),
+            &QToolButton::clicked, this, [this] { TfrmTrovaFornitori::pickIntoQuote(this); });
 }
 
 void TfrmPreventivi::connectInputRules()

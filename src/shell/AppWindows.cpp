@@ -1,5 +1,6 @@
 #include "shell/WindowSet.h"
 
+#include "customers/Fornitori.h"
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
@@ -24,6 +25,13 @@ void registerAppWindows()
     // Recipe archive.
     registerWindow(QStringLiteral("TfrmRicette"), [] {
         auto *w = new TfrmRicette;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Regular customers.
+    registerWindow(QStringLiteral("TfrmFornitori"), [] {
+        auto *w = new TfrmFornitori;
         returnToLauncherOnClose(w);
         return w;
     });

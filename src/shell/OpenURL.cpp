@@ -28,6 +28,8 @@ QString brisvola::mailtoLink(const QString &address, const QString &subject, con
     const auto enc = [](const QString &s) {
         return QString::fromLatin1(QUrl::toPercentEncoding(s));
     };
+    if (subject.isEmpty() && body.isEmpty())
+        return QStringLiteral("mailto:") + address;
     return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + enc(subject) +
            QStringLiteral("&body=") + enc(body);
 }

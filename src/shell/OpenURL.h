@@ -12,6 +12,6 @@ public:
 
 namespace brisvola {
 // A "mailto:" link with subject and body percent-encoded, so that "&", "?" or "#" in a name
-// reach the mail program whole.
-QString mailtoLink(const QString &address, const QString &subject, const QString &body);
+// reach the mail program whole. Without subject and body the link is "mailto:" and the address.
+QString mailtoLink(const QString &address, const QString &subject = {}, const QString &body = {});
 } // namespace brisvola
