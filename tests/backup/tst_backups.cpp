@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -142,6 +143,27 @@ private slots:
         QVERIFY(contents.contains(
             QStringLiteral(" Documenti_Allegati/carta d'identità.pdf\n").toUtf8()));
         QCOMPARE(copy.contents.size(), sampleData().size());
+    }
+
+    void archivesAreReadUnderASharedLock()
+    {
+        // A save on another workstation holds the archive's lock while it writes a record: the
+        // copy waits for it and holds the whole record, never half of it.
+        TempProgramFolder folder;
+        QVERIFY(writeFile(folder.file("Clienti.pro"), QByteArray(1000, 'C')));
+        QVERIFY(writeFile(folder.file("Logo.bmp"), "BM"));
+        QProcess writer;
+        writer.start(QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/backup_writer_helper"),
+                     {folder.file("Clienti.pro")});
+        QVERIFY(writer.waitForReadyRead(10000));
+        QCOMPARE(writer.readLine(), QByteArray("locked\n"));
+        const BackupOutcome outcome = backupNow();
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
+        QVERIFY(outcome.ok());
+        const QByteArray copied =
+            readFile(QDir(outcome.first.copy.folder).filePath("Clienti.pro"));
+        QCOMPARE(copied, QByteArray(1000, 'C') + QByteArray(500, 'A') + QByteArray(500, 'B'));
     }
 
     void copiesWithinOneSecondAreNumbered()
