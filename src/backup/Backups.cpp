@@ -41,8 +41,8 @@ bool matches(const QString &pattern, const QString &name)
 
 bool isTopLevelDataFile(const QString &name)
 {
-    static const QStringList fixed = {QStringLiteral("Numerazione.ini"),
-                                      QStringLiteral("Logo.bmp"), brisvola::password::storeFileName};
+    static const QStringList fixed = {QStringLiteral("Numerazione.ini"), QStringLiteral("Logo.bmp"),
+                                      brisvola::password::storeFileName};
     for (const QString &f : fixed)
         if (name.compare(f, Qt::CaseInsensitive) == 0)
             return true;
@@ -91,7 +91,8 @@ std::optional<QList<Entry>> readContents(const QString &folder)
         if (!m.hasMatch())
             return std::nullopt;
         const QString path = m.captured(3);
-        if (QDir::isAbsolutePath(path) || path.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+        if (QDir::isAbsolutePath(path) ||
+            path.split(QLatin1Char('/')).contains(QStringLiteral("..")))
             return std::nullopt;
         entries.append({path, m.captured(2).toLongLong(), m.captured(1).toLatin1()});
     }
@@ -188,8 +189,8 @@ QString freeName(const QString &place, const QDateTime &moment)
 
 // One file of a copy: a hard link to the previous copy's when the bytes are the same, else a copy.
 bool copyFile(const QString &source, const QString &relative, const QString &target,
-              const Copy *previous, const QHash<QString, Entry> &previousEntries,
-              bool lockArchive, Entry &entry, bool &linked)
+              const Copy *previous, const QHash<QString, Entry> &previousEntries, bool lockArchive,
+              Entry &entry, bool &linked)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
@@ -403,8 +404,7 @@ BackupOutcome backupNow(const QString &keep)
             QStringList files;
             for (const Entry &e : outcome.first.copy.contents)
                 files.append(e.path);
-            outcome.second =
-                makeCopy(outcome.first.copy.folder, files, place, moment, false, keep);
+            outcome.second = makeCopy(outcome.first.copy.folder, files, place, moment, false, keep);
         } else {
             outcome.second = makeCopy(data, dataFiles(data), place, moment, true, keep);
         }

@@ -69,7 +69,7 @@ bool verifyCopy(const Copy &copy);
 struct CopyResult
 {
     bool ok = false;
-    Copy copy; // the copy made, when ok
+    Copy copy;      // the copy made, when ok
     int linked = 0; // files made as hard links to the previous copy
 };
 
@@ -110,10 +110,10 @@ QList<Offered> offeredCopies();
 enum class RestoreOutcome
 {
     Restored,
-    Mismatch,       // the copy's files do not match its list: nothing changed
-    PreCopyFailed,  // the current data could not be copied first: nothing changed
-    StagingFailed,  // the copy's files could not be written beside the data: nothing changed
-    ReplaceFailed   // some data files were replaced, others not: the pre-restore copy has them
+    Mismatch,      // the copy's files do not match its list: nothing changed
+    PreCopyFailed, // the current data could not be copied first: nothing changed
+    StagingFailed, // the copy's files could not be written beside the data: nothing changed
+    ReplaceFailed  // some data files were replaced, others not: the pre-restore copy has them
 };
 struct RestoreResult
 {

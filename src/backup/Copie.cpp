@@ -42,10 +42,9 @@ bool inside(const QString &folder, const QString &parent)
 
 TfrmCopie::TfrmCopie(QWidget *parent) : QDialog(parent)
 {
-    QVBoxLayout *layout =
-        dialogparts::listDialogFrame(this, QStringLiteral("TfrmCopie"),
-                                     QStringLiteral(" Copie di sicurezza"),
-                                     QStringLiteral("Copie di sicurezza dei dati"));
+    QVBoxLayout *layout = dialogparts::listDialogFrame(
+        this, QStringLiteral("TfrmCopie"), QStringLiteral(" Copie di sicurezza"),
+        QStringLiteral("Copie di sicurezza dei dati"));
 
     auto *lblIstruzioni = new QLabel(
         QStringLiteral("Selezionare una copia e premere Ripristina per tornare ai suoi dati."),
@@ -64,10 +63,10 @@ TfrmCopie::TfrmCopie(QWidget *parent) : QDialog(parent)
     layout->addWidget(lblCartella);
 
     auto *buttons = new QHBoxLayout;
-    btnCopiaOra = dialogparts::button(QStringLiteral("btnCopiaOra"), QStringLiteral("Copia ora"),
-                                      this);
-    btnRipristina = dialogparts::button(QStringLiteral("btnRipristina"),
-                                        QStringLiteral("Ripristina"), this);
+    btnCopiaOra =
+        dialogparts::button(QStringLiteral("btnCopiaOra"), QStringLiteral("Copia ora"), this);
+    btnRipristina =
+        dialogparts::button(QStringLiteral("btnRipristina"), QStringLiteral("Ripristina"), this);
     btnCartella = dialogparts::button(QStringLiteral("btnCartella"),
                                       QStringLiteral("Seconda cartella"), this);
     btnGuida = dialogparts::button(QStringLiteral("btnGuida"), QStringLiteral("Guida"), this);
@@ -86,8 +85,7 @@ TfrmCopie::TfrmCopie(QWidget *parent) : QDialog(parent)
     connect(btnCopiaOra, &QPushButton::clicked, this, &TfrmCopie::btnCopiaOraClick);
     connect(btnRipristina, &QPushButton::clicked, this, &TfrmCopie::btnRipristinaClick);
     connect(btnCartella, &QPushButton::clicked, this, &TfrmCopie::btnCartellaClick);
-    connect(btnGuida, &QPushButton::clicked, this,
-            [this] { brisvola::showHelp(this, helpTitle); });
+    connect(btnGuida, &QPushButton::clicked, this, [this] { brisvola::showHelp(this, helpTitle); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
     connect(lstCopie, &QListWidget::currentRowChanged, this,
             [this](int row) { btnRipristina->setEnabled(row >= 0); });
@@ -141,13 +139,11 @@ void TfrmCopie::btnRipristinaClick()
     refresh();
     const bool done = result.outcome == backup::RestoreOutcome::Restored;
     brisvola::showMessage(this, done ? MessageKind::Information : MessageKind::Warning,
-                          backup::texts::restoreResult(copy, result),
-                          brisvola::MessageButtons::Ok);
+                          backup::texts::restoreResult(copy, result), brisvola::MessageButtons::Ok);
     // A restore done while the second folder could not be written is still a restore; the
     // missing copy there is told as well.
     if (done && result.preCopy.second && !result.preCopy.second->ok)
-        brisvola::showMessage(this, MessageKind::Warning,
-                              backup::texts::copyFailed(result.preCopy),
+        brisvola::showMessage(this, MessageKind::Warning, backup::texts::copyFailed(result.preCopy),
                               brisvola::MessageButtons::Ok);
 }
 
@@ -161,15 +157,13 @@ void TfrmCopie::btnCartellaClick()
                                   backup::texts::secondFolderCleared(),
                                   brisvola::MessageButtons::Ok);
         else
-            brisvola::showMessage(this, MessageKind::Warning,
-                                  backup::texts::secondFolderNotSaved(),
+            brisvola::showMessage(this, MessageKind::Warning, backup::texts::secondFolderNotSaved(),
                                   brisvola::MessageButtons::Ok);
         refresh();
         return;
     }
-    QFileDialog dialog(this,
-                       QStringLiteral("Scegliere la cartella in cui fare anche le copie di "
-                                      "sicurezza."));
+    QFileDialog dialog(this, QStringLiteral("Scegliere la cartella in cui fare anche le copie di "
+                                            "sicurezza."));
     dialog.setObjectName(QStringLiteral("dlgCartella"));
     brisvola::prepareFileChooser(dialog);
     dialog.setFileMode(QFileDialog::Directory);

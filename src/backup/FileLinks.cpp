@@ -33,8 +33,7 @@ bool hardLink(const QString &existing, const QString &link)
 
 bool replaceFile(const QString &from, const QString &to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 #endif
 

@@ -54,11 +54,11 @@ QMap<QString, QByteArray> sampleData()
 
 // What a program folder holds besides its data: the program, the manual, the exports.
 const QStringList notData = {
-    QStringLiteral("brisvola"),          QStringLiteral("Guida.pdf"),
-    QStringLiteral("Ricettario.xls"),    QStringLiteral("Preventivi.xls"),
-    QStringLiteral("Preventivo.pdf"),    QStringLiteral("Scheda_Ricetta.rtf"),
-    QStringLiteral("Copie.ini"),         QStringLiteral("12345.pre"),
-    QStringLiteral("foto.jpg"),          QStringLiteral("note.txt"),
+    QStringLiteral("brisvola"),       QStringLiteral("Guida.pdf"),
+    QStringLiteral("Ricettario.xls"), QStringLiteral("Preventivi.xls"),
+    QStringLiteral("Preventivo.pdf"), QStringLiteral("Scheda_Ricetta.rtf"),
+    QStringLiteral("Copie.ini"),      QStringLiteral("12345.pre"),
+    QStringLiteral("foto.jpg"),       QStringLiteral("note.txt"),
 };
 
 void writeData(const QString &folder, const QMap<QString, QByteArray> &data)
@@ -161,8 +161,7 @@ private slots:
         QVERIFY(writer.waitForFinished(10000));
         QCOMPARE(writer.exitCode(), 0);
         QVERIFY(outcome.ok());
-        const QByteArray copied =
-            readFile(QDir(outcome.first.copy.folder).filePath("Clienti.pro"));
+        const QByteArray copied = readFile(QDir(outcome.first.copy.folder).filePath("Clienti.pro"));
         QCOMPARE(copied, QByteArray(1000, 'C') + QByteArray(500, 'A') + QByteArray(500, 'B'));
     }
 
@@ -173,10 +172,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(backupNow().ok());
         const QString place = placeOf(folder.path());
-        QCOMPARE(completeNames(place),
-                 (QStringList{QStringLiteral("2026-03-01 10.00.00-3"),
-                              QStringLiteral("2026-03-01 10.00.00-2"),
-                              QStringLiteral("2026-03-01 10.00.00")}));
+        QCOMPARE(completeNames(place), (QStringList{QStringLiteral("2026-03-01 10.00.00-3"),
+                                                    QStringLiteral("2026-03-01 10.00.00-2"),
+                                                    QStringLiteral("2026-03-01 10.00.00")}));
     }
 
     void interruptedCopyIsNeverOfferedAndGoesAtTheNextCopy()

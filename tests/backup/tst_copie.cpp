@@ -207,8 +207,8 @@ private slots:
             QCOMPARE(m_messages->shown.last().kind, MessageKind::Information);
             setNow(t0.addSecs(3600));
             clickButton(w, "btnCopiaOra");
-            QCOMPARE(lines(w), (QStringList{QStringLiteral("01/03/2026 11:00   2 file   0,0 MB"),
-                                            QStringLiteral("01/03/2026 10:00   2 file   0,0 MB")}));
+            QCOMPARE(lines(w), (QStringList{QStringLiteral("01/03/2026 11:00   3 file   0,0 MB"),
+                                            QStringLiteral("01/03/2026 10:00   3 file   0,0 MB")}));
             QVERIFY(w->findChild<QPushButton *>(QStringLiteral("btnRipristina"))->isEnabled());
         });
         QVERIFY(l->isVisible());
@@ -243,7 +243,7 @@ private slots:
             QCOMPARE(readFile(programFile(QStringLiteral("Ricettario.pro"))),
                      QByteArray(12718, 'r'));
             // The copy made before the restore is listed first: the restore can be undone.
-            QCOMPARE(lines(w).value(0), QStringLiteral("02/03/2026 10:00   2 file   0,0 MB"));
+            QCOMPARE(lines(w).value(0), QStringLiteral("02/03/2026 10:00   3 file   0,0 MB"));
         });
     }
 
@@ -261,8 +261,8 @@ private slots:
             const auto refused = onNextModal([&](QWidget *d) {
                 auto *chooser = qobject_cast<QFileDialog *>(d);
                 QVERIFY(chooser);
-                chooser->selectFile(inside);
-                chooser->accept();
+                chooser->setDirectory(inside);
+                static_cast<QDialog *>(chooser)->accept();
             });
             clickButton(w, "btnCartella");
             QCOMPARE(m_messages->texts(), QStringList{texts::insideProgram});
@@ -275,8 +275,8 @@ private slots:
                 QCOMPARE(chooser->windowTitle(),
                          QStringLiteral(
                              "Scegliere la cartella in cui fare anche le copie di sicurezza."));
-                chooser->selectFile(usb.path());
-                chooser->accept();
+                chooser->setDirectory(usb.path());
+                static_cast<QDialog *>(chooser)->accept();
             });
             clickButton(w, "btnCartella");
             QCOMPARE(m_messages->texts(), QStringList{texts::secondChosen.arg(native)});
