@@ -1,8 +1,10 @@
 #include "backup/FileLinks.h"
 
+#include <QDir>
 #include <QFile>
 
 #ifdef Q_OS_WIN
+#include <string>
 #include <windows.h>
 #else
 #include <cstdio>
@@ -12,16 +14,21 @@
 namespace backup {
 
 #ifdef Q_OS_WIN
+namespace {
+std::wstring native(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+} // namespace
+
 bool hardLink(const QString &existing, const QString &link)
 {
-    return CreateHardLinkW(reinterpret_cast<const wchar_t *>(link.utf16()),
-                           reinterpret_cast<const wchar_t *>(existing.utf16()), nullptr) != 0;
+    return CreateHardLinkW(native(link).c_str(), native(existing).c_str(), nullptr) != 0;
 }
 
 bool replaceFile(const QString &from, const QString &to)
 {
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
-                       reinterpret_cast<const wchar_t *>(to.utf16()),
+    return MoveFileExW(native(from).c_str(), native(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 #else
