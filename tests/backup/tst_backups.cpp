@@ -469,6 +469,43 @@ private slots:
                                 "modificati."));
     }
 
+    void restoreThatCannotWriteChangesNothing()
+    {
+        TempProgramFolder folder;
+        writeData(folder.path(), sampleData());
+        QVERIFY(backupNow().ok());
+        const Copy copy = completeCopies(placeOf(folder.path())).first();
+        QMap<QString, QByteArray> today = sampleData();
+        today[QStringLiteral("Menu.pro")] = "today's menus";
+        writeData(folder.path(), today);
+        brisvola::setNow(t0.addDays(1));
+        {
+            // The copies cannot be written: without the copy of today's data, no restore.
+            const ReadOnlyPath readOnly(placeOf(folder.path()));
+            if (readOnly.writable())
+                QSKIP("The temporary folder cannot be made read-only here.");
+            const RestoreResult result = restore(copy);
+            QCOMPARE(result.outcome, RestoreOutcome::PreCopyFailed);
+            QCOMPARE(dataOf(folder.path()), today);
+            QVERIFY(texts::restoreResult(copy, result)
+                        .endsWith(QStringLiteral("\r\n\r\nSenza la copia dei dati attuali il "
+                                                 "ripristino non è stato fatto.")));
+        }
+        {
+            // The program folder cannot take the copy's files: the data stay as they are.
+            const ReadOnlyPath readOnly(folder.path());
+            const RestoreResult result = restore(copy);
+            QCOMPARE(result.outcome, RestoreOutcome::StagingFailed);
+            QCOMPARE(dataOf(folder.path()), today);
+            QCOMPARE(texts::restoreResult(copy, result),
+                     QStringLiteral("Attenzione: non è stato possibile scrivere i file della copia "
+                                    "nella cartella del programma.\r\n\r\nControllare che il "
+                                    "disco non sia pieno. Il ripristino non è stato fatto e i dati "
+                                    "non sono stati modificati."));
+        }
+        QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.ripristino")}).isEmpty());
+    }
+
     void listLineAndQuestion()
     {
         Copy copy;
