@@ -1,5 +1,6 @@
 #include "shell/Avvio.h"
 
+#include "backup/Copie.h"
 #include "shell/Help.h"
 #include "shell/HelpTopics.h"
 #include "shell/Info.h"
@@ -93,11 +94,18 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
                                     QStringLiteral("crediti.svg"), QRect(18, 13, 44, 44), true);
     imgCopyright->setToolTip(QStringLiteral("Riconoscimenti"));
     Picture *imgSito = picture(footer, QStringLiteral("imgSito"), QStringLiteral("sito.svg"),
-                               QRect(90, 9, panelWidth - 180, 52), true);
+                               QRect(90, 9, panelWidth - 236, 52), true);
     imgSito->setToolTip(webSite());
     Picture *imgEsci = picture(footer, QStringLiteral("imgEsci"), QStringLiteral("esci.svg"),
                                QRect(panelWidth - 62, 13, 44, 44), true);
     imgEsci->setToolTip(QStringLiteral("Esci dal programma"));
+    Picture *imgCopie = picture(footer, QStringLiteral("imgCopie"), QStringLiteral("copie.svg"),
+                                QRect(panelWidth - 118, 13, 44, 44), true);
+    imgCopie->setToolTip(QStringLiteral("Copie di sicurezza dei dati"));
+    connect(imgCopie, &Picture::clicked, this, [this] {
+        TfrmCopie copies(this);
+        copies.exec();
+    });
     connect(imgCopyright, &Picture::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgSito, &Picture::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(imgEsci, &Picture::clicked, this, &TfrmAvvio::imgEsciClick);

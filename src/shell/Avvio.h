@@ -6,7 +6,8 @@ namespace brisvola {
 class Picture;
 }
 
-// The launcher: six app tiles and the information, help, credits, web site and exit icons.
+// The launcher: six app tiles and the information, help, credits, web site, copies and exit
+// icons.
 class TfrmAvvio : public QWidget
 {
     Q_OBJECT

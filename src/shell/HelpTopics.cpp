@@ -445,6 +445,37 @@ QStringList closingParagraphs()
     };
 }
 
+QStringList backupParagraphs()
+{
+    return {
+        QStringLiteral(
+            "Brisvola fa da sé le copie di sicurezza dei propri dati: gli archivi delle ricette, "
+            "dei menu, dei clienti abituali, dei preventivi e delle prenotazioni, le foto delle "
+            "ricette, i dati e il logo della ditta, la password di accesso e i documenti "
+            "allegati. Le copie si trovano nella cartella Copie_di_sicurezza della cartella del "
+            "programma, una sottocartella per ogni copia, con la data e l'ora in cui è stata "
+            "fatta."),
+        QStringLiteral(
+            "Una copia viene fatta automaticamente dopo l'immissione della password, se l'ultima "
+            "copia risale a più di un giorno prima. Per fare una copia in qualsiasi momento, "
+            "basta fare clic sull'icona Copie di sicurezza in fondo alla finestra principale e "
+            "premere il pulsante Copia ora. Vengono conservate le ultime dieci copie; quelle più "
+            "vecchie sono cancellate."),
+        QStringLiteral(
+            "Per tornare ai dati di una copia, bisogna selezionarla nell'elenco e premere "
+            "Ripristina. Prima del ripristino il programma controlla che i file della copia "
+            "scelta siano integri (una copia danneggiata non viene ripristinata) e fa una copia "
+            "dei dati attuali, così da poter annullare il ripristino scegliendo questa nuova "
+            "copia."),
+        QStringLiteral(
+            "Con il pulsante Seconda cartella è possibile fare le copie anche in un'altra "
+            "cartella, ad esempio su un altro disco, in una cartella di rete o su una chiavetta "
+            "USB: così i dati sono al sicuro anche se si guasta il disco del computer. Premendo "
+            "di nuovo il pulsante si può scegliere un'altra cartella oppure smettere di fare le "
+            "copie nella seconda cartella."),
+    };
+}
+
 } // namespace
 
 HelpTopic helpTopic(const QString &title)
@@ -516,6 +547,7 @@ QList<HelpTopic> helpTopics()
              "Microsoft Excel, che potrà essere aperto con qualsiasi software in grado di gestire "
              "i file in formato XLS (ad esempio, Open Office o Microsoft Office)."))},
     };
+    topics += {QStringLiteral("Copie di sicurezza"), backupParagraphs()};
     return topics;
 }
 

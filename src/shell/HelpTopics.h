@@ -22,7 +22,8 @@ inline const QString generalTopicTitle = QStringLiteral("Uno sguardo a Brisvola"
 HelpTopic helpTopic(const QString &title);
 
 // Every topic in the order of the help table: the general topic first, then the six app topics,
-// then the five export topics. The manual "Guida.pdf" is made from this list.
+// then the five export topics, then the copies of the data. The manual "Guida.pdf" is made
+// from this list.
 QList<HelpTopic> helpTopics();
 
 } // namespace brisvola

@@ -1,5 +1,6 @@
 #include "shell/Password.h"
 
+#include "backup/Copie.h"
 #include "shell/Messages.h"
 #include "shell/PasswordStore.h"
 #include "shell/Picture.h"
@@ -121,7 +122,9 @@ void TfrmPassword::cmdOKClick()
     const password::LoginResult result = password::checkLogin(txtPassword->text());
     if (result == password::LoginResult::Accepted) {
         txtPassword->clear();
-        showInstead(brisvola::window(QStringLiteral("TfrmAvvio")), this);
+        QWidget *launcher = brisvola::window(QStringLiteral("TfrmAvvio"));
+        showInstead(launcher, this);
+        backup::automaticCopy(launcher);
         return;
     }
     plainMessage(this, password::messageFor(result));
