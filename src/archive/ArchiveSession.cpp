@@ -188,9 +188,20 @@ void ArchiveSession::duplicate()
     }
     for (const QString &f : m_config.attachmentFields)
         setText(f, QString());
+    if (m_config.duplicateClearsFlags)
+        for (const QString &f : m_config.flagFields)
+            setText(f, flagText(false));
     m_screen->setPositionText(QString());
     if (hooks.duplicate)
         hooks.duplicate();
+    if (m_config.duplicateProvesArchive) {
+        try {
+            static_cast<void>(RecordFile(archivePath(), *m_layout).count());
+        } catch (const ArchiveError &) {
+            failure(Command::Duplicate);
+            return;
+        }
+    }
     m_screen->focus(m_config.firstControl);
     notice(MessageKind::Information, duplicatedMessage);
 }
