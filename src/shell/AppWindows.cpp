@@ -1,5 +1,6 @@
 #include "shell/WindowSet.h"
 
+#include "menus/Menu.h"
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
@@ -24,6 +25,13 @@ void registerAppWindows()
     // Recipe archive.
     registerWindow(QStringLiteral("TfrmRicette"), [] {
         auto *w = new TfrmRicette;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Menu app.
+    registerWindow(QStringLiteral("TfrmMenu"), [] {
+        auto *w = new TfrmMenu;
         returnToLauncherOnClose(w);
         return w;
     });
