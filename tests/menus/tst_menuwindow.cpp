@@ -498,6 +498,14 @@ void TestMenuWindow::findBySlotAndBringBack()
         QVERIFY2(labels.contains(QLatin1String(label)), label);
         QVERIFY(find.findChild<QWidget *>(QStringLiteral("eff") + QLatin1String(edit + 3)));
     }
+    // Enter runs through the criteria in their order and from the allergens back to the title.
+    QApplication::setActiveWindow(&find);
+    QVERIFY(QTest::qWaitForWindowActive(&find));
+    find.criterion(QStringLiteral("txtDescrizione03"))->setFocus();
+    for (const char *next : {"txtAvvertenze", "txtAllergeni", "txtTitolo", "txtStagione"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
     // "Nome pietanza 1:" looks in slot 1 only: the soup menu has it in slot 4.
     find.criterion(QStringLiteral("txtNome01"))->setText(QStringLiteral("MINESTRONE"));
     clickButton(&find, "btnCerca");
