@@ -158,6 +158,7 @@ private slots:
     void damagedArchiveOpensEverywhere();
     void exportBytes();
     void buttonsOpenTheirDialogs();
+    void pagePrintsTheScreenAsTyped();
     void declaredAndReturnsToLauncher();
 };
 
@@ -752,6 +753,31 @@ void TestMenuWindow::buttonsOpenTheirDialogs()
                            ? QStringLiteral("Mostra anteprima")
                            : QStringLiteral("Stampa"));
     }
+}
+
+void TestMenuWindow::pagePrintsTheScreenAsTyped()
+{
+    TempProgramFolder folder;
+    ReportRecorder reports;
+    Window f;
+    QVERIFY(f.show());
+    // Nothing saved: the page shows the controls as they stand.
+    f.edit(QStringLiteral("txtTitolo"))->setText(QStringLiteral("  Cena di gala "));
+    f.edit(QStringLiteral("txtStagione"))->setText(QStringLiteral("Inverno"));
+    f.edit(QStringLiteral("txtNome02"))->setText(QStringLiteral("Ostriche"));
+    f.edit(QStringLiteral("txtPrezzo02"))->setText(QStringLiteral("18"));
+    f.edit(QStringLiteral("txtCoperto"))->setText(QStringLiteral("0,00"));
+    for (const char *button : {"cmdAnteprima", "cmdStampa"}) {
+        const auto modal = onNextModal([](QWidget *w) { clickButton(w, "btnStampa"); });
+        clickButton(f.w.get(), button);
+    }
+    QCOMPARE(reports.outputs.size(), 2);
+    QVERIFY(reports.outputs[0].preview);
+    QCOMPARE(reports.outputs[0].pages, reports.outputs[1].pages);
+    QCOMPARE(reports.outputs[1].lines(),
+             (QStringList{QStringLiteral("Cena di gala"), QStringLiteral("Ostriche"),
+                          QStringLiteral("€ 18 "), QStringLiteral("Coperto:  € 0,00")}));
+    QVERIFY(!QFile::exists(menus::archivePath()));
 }
 
 void TestMenuWindow::declaredAndReturnsToLauncher()
