@@ -68,7 +68,7 @@ QLabel *heading(QWidget *parent, const QString &name, const QString &caption)
 // The dish slot row: name, the import arrow, description, price.
 const FormBuilder::Row dishRow = {
     {"Nome", FormBuilder::Kind::Edit, 290},
-    {"impPietanza", FormBuilder::Kind::Button, 26, {}, ":/quotes/arrow_green.svg"},
+    {"impPietanza", FormBuilder::Kind::Button, 26, {}, ":/menus/importa.svg"},
     {"Descrizione"},
     {"Prezzo", FormBuilder::Kind::Edit, 110, Qt::AlignRight | Qt::AlignVCenter},
 };
