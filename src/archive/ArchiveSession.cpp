@@ -204,9 +204,20 @@ void ArchiveSession::duplicate()
         setText(f, QString());
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         setText(it.key(), it.value());
+    if (m_config.duplicateClearsFlags)
+        for (const QString &f : m_config.flagFields)
+            setText(f, flagText(false));
     m_screen->setPositionText(QString());
     if (hooks.duplicate)
         hooks.duplicate();
+    if (m_config.duplicateProvesArchive) {
+        try {
+            static_cast<void>(RecordFile(archivePath(), *m_layout).count());
+        } catch (const ArchiveError &) {
+            failure(Command::Duplicate);
+            return;
+        }
+    }
     m_screen->focus(m_config.firstControl);
     notice(MessageKind::Information, duplicatedMessage);
 }

@@ -23,8 +23,9 @@
 //              (nullopt stops there with the failure message), the first control takes the focus.
 //   Duplicate  on a card never saved: the refusal warning. Otherwise duplicateValues (if any) is
 //              asked first: nullopt stops with the Duplicate failure message and changes nothing.
-//              Then the attachment fields empty, the values of duplicateValues are put, the
-//              position empties, hooks.duplicate runs, the first control takes the focus, and the
+//              Then the attachment fields empty, the values of duplicateValues are put (and the
+//              flags clear, when told), the position empties, hooks.duplicate runs, the archive
+//              is opened when told, the first control takes the focus, and the
 //              information notice follows.
 //   Save       hooks.beforeSave, then the checks in their order (the first that fails shows its
 //              message, focuses its control and stops), hooks.check, then the record is read from
@@ -120,6 +121,12 @@ public:
         bool trimOnWrite = true;
         // The control that takes the focus after New and Duplicate.
         QString firstControl;
+        // Duplicate also clears the flags (the copy starts unflagged).
+        bool duplicateClearsFlags = false;
+        // Duplicate opens (or creates) the archive and closes it again before its notice, so that
+        // the copy is known to be storable; a failure shows the Duplicate failure message instead
+        // of the notice and leaves the screen as Duplicate made it.
+        bool duplicateProvesArchive = false;
         QList<Check> checks;
         // Fields worked out from the others as the record is stored.
         std::function<void(Record &)> derive;

@@ -203,7 +203,7 @@ void ArchiveWindow::applyHighlight(QWidget *field, bool focused)
 {
     if (m_highlight == Highlight::Restyle) {
         const QColor bg =
-            focused ? QColor(0xFF, 0xFF, 0x00) : m_unfocused.value(field, QColor(Qt::white));
+            focused ? QColor(0xFF, 0xFF, 0x00) : m_unfocused.value(field, m_unfocusedDefault);
         const char *cls = field->metaObject()->className();
         field->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: black; border: 1px "
                                             "solid #87CEEB; padding: 1px 4px; }")

@@ -1,10 +1,12 @@
 #include "archive/FlaggedListDialog.h"
 
+#include "archive/Cp1252.h"
 #include "archive/DialogParts.h"
 #include "archive/ListPrint.h"
 #include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
+#include "archive/SpreadsheetWriter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +39,9 @@ void FlaggedListDialog::fill()
 {
     const RecordLayout &layout = *m_config.layout;
     const int flag = layout.field(m_config.flagField);
-    const QString yes = QStringLiteral("Sì");
+    // "Sì" in code page 1252, compared with the trimmed bytes of the field: no text is decoded
+    // for the records that are not listed.
+    const QByteArray yes = cp1252::encode(QStringLiteral("Sì"));
     std::vector<listline::Entry> entries;
     // A failure, or the user stopping a long reading, ends the filling silently, keeping the
     // lines read so far.
@@ -46,7 +50,7 @@ void FlaggedListDialog::fill()
         RecordFile(m_config.archivePath(), layout)
             .scan(
                 [&](qint64 position, const RecordView &r) {
-                    if (r.text(flag) == yes)
+                    if (spreadsheet::trimmedBytes(r.rawBytes(flag)) == yes)
                         entries.push_back({m_config.line(r), position});
                     return true;
                 },

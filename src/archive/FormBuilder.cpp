@@ -139,13 +139,18 @@ std::vector<QWidget *> FormBuilder::row(const Row &row, int n, QGridLayout *grid
             w = l;
             break;
         }
+        case Kind::Button:
+            w = archiveform::iconButton(m_parent, field, QLatin1String(cell.icon),
+                                        cell.width > 0 ? cell.width : 26);
+            break;
         }
-        if (cell.width > 0)
+        if (cell.width > 0 && cell.kind != Kind::Button)
             w->setFixedWidth(cell.width);
         grid->addWidget(w, gridRow, column++,
-                        cell.kind == Kind::Check ? Qt::AlignCenter : Qt::Alignment());
+                        cell.kind == Kind::Check || cell.kind == Kind::Button ? Qt::AlignCenter
+                                                                              : Qt::Alignment());
         controls.push_back(w);
-        if (cell.kind != Kind::Display)
+        if (cell.kind != Kind::Display && cell.kind != Kind::Button)
             chain << w->objectName();
     }
     m_archive->addEnterChain(chain);

@@ -51,12 +51,15 @@ public:
     QLabel *caption(const QString &text, int x, int y);
 
     // One cell of a repeated row: the field base, what kind of control, its fixed width (0 for
-    // none) and its alignment.
+    // none) and its alignment. A Button cell is no field: a picture button named base + NN (an
+    // import arrow in each row), as wide and high as its width, with the picture of icon; the
+    // window connects it.
     enum class Kind
     {
         Edit,
         Check,
-        Display
+        Display,
+        Button
     };
     struct Cell
     {
@@ -64,6 +67,7 @@ public:
         Kind kind = Kind::Edit;
         int width = 0;
         Qt::Alignment alignment = {};
+        const char *icon = nullptr;
     };
     using Row = std::vector<Cell>;
     // The controls of row n (fields Base + two-digit n) in grid row gridRow from column

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -202,6 +203,16 @@ std::optional<ReportObject> objectFromJson(const QJsonObject &json, bool unitsBy
                          : mode == QLatin1String("stretch") ? PictureMode::Stretch
                                                             : PictureMode::Fit;
     const QString picture = json.value(QLatin1String("picture")).toString();
+    if (picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QFile file(picture);
+        if (file.open(QIODevice::ReadOnly))
+            object.vector = file.readAll();
+        if (!QSvgRenderer(object.vector).isValid()) {
+            *error = QStringLiteral("oggetto \"%1\": immagine \"%2\" illeggibile")
+                         .arg(object.name, picture);
+            return std::nullopt;
+        }
+    }
     if (!picture.isEmpty() && !object.image.load(picture)) {
         *error =
             QStringLiteral("oggetto \"%1\": immagine \"%2\" illeggibile").arg(object.name, picture);
@@ -396,6 +407,7 @@ bool Report::setPicture(const QString &name, const QImage &image)
     if (!target || target->kind != ObjectKind::Picture)
         return false;
     target->image = image;
+    target->vector.clear();
     m_prepared = false;
     return true;
 }
@@ -719,8 +731,11 @@ void Report::paintPage(QPainter &painter, int index) const
         case ObjectKind::Picture: {
             if (object.fill.isValid())
                 painter.fillRect(box, object.fill);
-            if (!object.image.isNull() && !box.isEmpty()) {
-                QSizeF size = object.image.size();
+            QSvgRenderer drawing;
+            if (!object.vector.isEmpty())
+                drawing.load(object.vector);
+            if ((drawing.isValid() || !object.image.isNull()) && !box.isEmpty()) {
+                QSizeF size = drawing.isValid() ? drawing.viewBoxF().size() : object.image.size();
                 if (object.pictureMode == PictureMode::Stretch) {
                     size = box.size();
                 } else {
@@ -735,7 +750,10 @@ void Report::paintPage(QPainter &painter, int index) const
                 const QRectF target(box.center().x() - size.width() / 2,
                                     box.center().y() - size.height() / 2, size.width(),
                                     size.height());
-                painter.drawImage(target, object.image);
+                if (drawing.isValid())
+                    drawing.render(&painter, target);
+                else
+                    painter.drawImage(target, object.image);
             }
             if (object.outlineWidth > 0) {
                 painter.setPen(pen(object));

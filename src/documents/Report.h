@@ -42,6 +42,7 @@ class QPaintDevice;
 // the next page (its text lines are never cut in two), one without moves whole to the next page.
 // Texts are cut at their box (no wrap: at the right edge; below the box: whole lines dropped).
 // [DATE], [PAGE] and [PAGES] in a text become the date, page number and page count.
+// An ".svg" picture is drawn as vector artwork, so that it stays sharp in print and in PDF files.
 namespace brisvola::documents {
 
 // Report units (1/96 inch) to millimetres and back.
@@ -111,8 +112,10 @@ struct ReportObject
     double lineSpacing = 0; // mm from one line to the next; 0: the font's own
     double padding = 0;     // mm inside the box on every side
 
-    // Pictures.
+    // Pictures. A picture read from an SVG file also keeps its drawing, which is painted as vector
+    // artwork (sharp at any zoom, lines and curves in the PDF); setPicture replaces both.
     QImage image;
+    QByteArray vector;
     PictureMode pictureMode = PictureMode::Fit;
 
     // Rectangles and lines; also the frame of a text or picture when outlineWidth > 0.

@@ -1,6 +1,7 @@
 #include "shell/WindowSet.h"
 
 #include "customers/Fornitori.h"
+#include "menus/Menu.h"
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
@@ -32,6 +33,13 @@ void registerAppWindows()
     // Regular customers.
     registerWindow(QStringLiteral("TfrmFornitori"), [] {
         auto *w = new TfrmFornitori;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Menu app.
+    registerWindow(QStringLiteral("TfrmMenu"), [] {
+        auto *w = new TfrmMenu;
         returnToLauncherOnClose(w);
         return w;
     });

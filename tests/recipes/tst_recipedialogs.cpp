@@ -33,7 +33,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 
 // The texts the user reads, as documented.
@@ -133,7 +132,6 @@ private slots:
     void listLine();
     void buttonsOpenTheirDialogs();
     void findBringsRecipeIntoWindow();
-    void findFillsAMenuSlot();
     void flaggedRecipes();
     void exportBytes();
     void exportOpensInASpreadsheet();
@@ -145,19 +143,6 @@ private slots:
 void TestRecipeDialogs::initTestCase()
 {
     registerAppWindows();
-    // The menu window comes later: a stand-in with the dish slots the recipe find fills.
-    registerWindow(QStringLiteral("TfrmMenu"), [] {
-        auto *w = new QWidget;
-        auto *layout = new QVBoxLayout(w);
-        for (int k = 1; k <= 10; ++k)
-            for (const char *f : {"txtNome", "txtDescrizione", "txtPrezzo"}) {
-                auto *e = new QLineEdit(w);
-                e->setObjectName(QLatin1String(f) + QStringLiteral("%1").arg(k, 2, 10, QChar('0')));
-                e->setText(QStringLiteral("prima"));
-                layout->addWidget(e);
-            }
-        return w;
-    });
 }
 
 void TestRecipeDialogs::cleanup()
@@ -246,36 +231,6 @@ void TestRecipeDialogs::findBringsRecipeIntoWindow()
     clickButton(w, "cmdAvanti");
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Tiramisù"));
     QCOMPARE(w->archive()->positionLabel()->text(), QStringLiteral("2"));
-}
-
-void TestRecipeDialogs::findFillsAMenuSlot()
-{
-    TempProgramFolder folder;
-    addRecipes(
-        {{"Risotto", "Primo piatto", "Italiana", "300", "9,50", false, "Risotto allo zafferano"}});
-    QWidget *menu = window(QStringLiteral("TfrmMenu"));
-    // The menu window's slot 4 asks for a dish and puts the one given back into its slot.
-    const auto expected = onNextModal([](QWidget *w) {
-        auto *find = qobject_cast<TfrmTrovaRicette *>(w);
-        QVERIFY(find);
-        QCOMPARE(find->lblMemory->text(), QStringLiteral("menu_04"));
-        clickButton(find, "btnCerca");
-        doubleClickRow(find->results()->list(), 0);
-    });
-    const std::optional<MenuDish> dish = TfrmTrovaRicette::findDish(menu, 4);
-    QVERIFY(dish);
-    for (const auto &[name, text] :
-         {std::pair{"txtNome04", dish->name}, std::pair{"txtDescrizione04", dish->description},
-          std::pair{"txtPrezzo04", dish->price}})
-        menu->findChild<QLineEdit *>(QLatin1String(name))->setText(text);
-    QCOMPARE(field(menu, QStringLiteral("txtNome04")), QStringLiteral("Risotto"));
-    QCOMPARE(field(menu, QStringLiteral("txtDescrizione04")),
-             QStringLiteral("Risotto allo zafferano"));
-    QCOMPARE(field(menu, QStringLiteral("txtPrezzo04")), QStringLiteral("9,50"));
-    // Nothing else of the menu window changes.
-    QCOMPARE(field(menu, QStringLiteral("txtNome03")), QStringLiteral("prima"));
-    QCOMPARE(field(menu, QStringLiteral("txtPrezzo05")), QStringLiteral("prima"));
-    QVERIFY(!existingWindow(QStringLiteral("TfrmRicette")));
 }
 
 void TestRecipeDialogs::flaggedRecipes()
