@@ -24,7 +24,8 @@
 //   Duplicate  on a card never saved: the refusal warning. Otherwise the attachment fields empty,
 //              the position empties, hooks.duplicate runs, the first control takes the focus, and
 //              the information notice follows.
-//   Save       hooks.beforeSave, then the checks in their order (the first that fails shows its
+//   Save       hooks.beforeSave, the saveDefaults into empty fields, then the checks in their order
+//   (the first that fails shows its
 //              message, focuses its control and stops), hooks.check, then the record is read from
 //              the screen (bound fields, trimmed unless told otherwise; other fields as last read),
 //              derive runs, and the record is overwritten at the position or appended; the position
@@ -75,6 +76,9 @@ public:
         QString message;
         brisvola::MessageKind kind = brisvola::MessageKind::Warning;
         brisvola::MessageButtons buttons = brisvola::MessageButtons::OkCancel;
+        // A message that names what the screen holds ("la data 31/04/2024 non esiste"): when
+        // set, it gives the text shown instead of message.
+        std::function<QString(const ArchiveSession &)> describe = {};
     };
     // The usual check: the field must not be empty after trimming.
     static Check required(const QString &field, const QString &control, const QString &message);
@@ -112,6 +116,17 @@ public:
         FlagOnShow flagOnShow = FlagOnShow::Read;
         // Texts are trimmed before they are stored.
         bool trimOnWrite = true;
+        // What Save puts, before its checks, into a field the screen holds empty (a count of
+        // "0", an amount of "0,00").
+        QHash<QString, QString> saveDefaults;
+        // After a save the stored record goes back on screen, so that the fields derive worked
+        // out show what the archive holds.
+        bool showStored = false;
+        // Duplicate opens the archive (creating it) to make sure it is reachable; a failure shows
+        // the Duplicate failure message and the information notice does not follow.
+        bool duplicateOpensArchive = false;
+        // The notice after a record is appended; empty for the usual one.
+        QString insertedMessage;
         // The control that takes the focus after New and Duplicate.
         QString firstControl;
         QList<Check> checks;
