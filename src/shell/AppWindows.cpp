@@ -3,6 +3,7 @@
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
+#include "reservations/Prenotazioni.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
@@ -24,6 +25,13 @@ void registerAppWindows()
     // Recipe archive.
     registerWindow(QStringLiteral("TfrmRicette"), [] {
         auto *w = new TfrmRicette;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Table reservations: the window asks for the year itself.
+    registerWindow(QStringLiteral("TfrmPrenotazioni"), [] {
+        auto *w = new TfrmPrenotazioni;
         returnToLauncherOnClose(w);
         return w;
     });
