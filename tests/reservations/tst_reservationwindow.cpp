@@ -4,7 +4,9 @@
 #include "archive/RecordFile.h"
 #include "reservations/Prenotazioni.h"
 #include "reservations/ReservationRecord.h"
+#include "shell/Avvio.h"
 #include "shell/Clock.h"
+#include "shell/Picture.h"
 #include "shell/WindowSet.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QUrl>
 #include <QUrlQuery>
@@ -146,6 +149,7 @@ private slots:
     void emailConfirmation();
     void closingReturnsToTheLauncherAndStartsAgain();
     void hints();
+    void helpAndLauncherTile();
 };
 
 void TestReservationWindow::startingPanelOpensTheYear()
@@ -517,6 +521,44 @@ void TestReservationWindow::hints()
     }
     QTest::mouseMove(child(f.window, "shpSezione02"), QPoint(3, 3));
     QVERIFY(info->text().isEmpty());
+}
+
+void TestReservationWindow::helpAndLauncherTile()
+{
+    Fixture f;
+    f.show();
+    for (const char *button : {"imgGuida", "cmdGuida"}) {
+        if (QLatin1StringView(button) == QLatin1String("cmdGuida"))
+            f.open();
+        const auto expected = onNextModal([](QWidget *d) {
+            QCOMPARE(d->objectName(), QStringLiteral("TfrmGuida"));
+            QCOMPARE(child<QLabel>(d, "lblTitolo")->text(),
+                     QStringLiteral("App Prenotazione Tavoli"));
+            const QString text = child<QPlainTextEdit>(d, "txtGuida")->toPlainText();
+            QVERIFY(text.startsWith(QStringLiteral(
+                "L'app Prenotazione Tavoli mette a disposizione un ambiente per la registrazione "
+                "delle prenotazioni di colazioni, pranzi e cene.")));
+            QVERIFY(text.endsWith(QStringLiteral(
+                "l'intero archivio annuale delle prenotazioni può essere esportato in un file di "
+                "Excel.")));
+        });
+        f.click(button);
+    }
+
+    // The launcher's "Prenotazione Tavoli" tile opens the window on its year panel.
+    f.window->close();
+    brisvola::destroyWindows();
+    brisvola::registerAppWindows();
+    auto *launcher = brisvola::window<TfrmAvvio>(QStringLiteral("TfrmAvvio"));
+    QVERIFY(launcher);
+    launcher->show();
+    auto *tile = child<brisvola::Picture>(launcher, "btnApp06");
+    QVERIFY(tile->isEnabled());
+    QTest::mouseClick(tile, Qt::LeftButton);
+    auto *window = brisvola::window<TfrmPrenotazioni>(QStringLiteral("TfrmPrenotazioni"));
+    QVERIFY(window->isVisible());
+    QVERIFY(!launcher->isVisible());
+    QVERIFY(window->panAvvio->isVisible());
 }
 
 QTEST_MAIN(TestReservationWindow)
