@@ -150,6 +150,7 @@ private slots:
     void closingReturnsToTheLauncherAndStartsAgain();
     void hints();
     void helpAndLauncherTile();
+    void unreadableRecordIsShownAndKept();
 };
 
 void TestReservationWindow::startingPanelOpensTheYear()
@@ -559,6 +560,47 @@ void TestReservationWindow::helpAndLauncherTile()
     QVERIFY(window->isVisible());
     QVERIFY(!launcher->isVisible());
     QVERIFY(window->panAvvio->isVisible());
+}
+
+void TestReservationWindow::unreadableRecordIsShownAndKept()
+{
+    Fixture f;
+    // A record whose date and amount do not convert, then the start of a record cut short.
+    Record bad(reservations::reservationLayout());
+    bad.setText("GiornoRit", QStringLiteral("ab"));
+    bad.setText("MeseRit", QStringLiteral("Marzo"));
+    bad.setText("AnnoRit", QStringLiteral("2024"));
+    bad.setText("DataRit", QStringLiteral("ab/03/2024"));
+    bad.setText("OreRit", QStringLiteral("20"));
+    bad.setText("MinutiRit", QStringLiteral("00"));
+    bad.setText("OreRic", QStringLiteral("22"));
+    bad.setText("MinutiRic", QStringLiteral("00"));
+    bad.setText("Cliente", QStringLiteral("Mario Rossi"));
+    bad.setText("Recapito", QStringLiteral("333"));
+    bad.setText("Totale", QStringLiteral("1,2,3"));
+    {
+        QFile file(f.path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bad.bytes());
+        file.write(QByteArray(700, 'z'));
+    }
+    const QByteArray before = [&] {
+        QFile file(f.path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    f.open();
+    f.click("cmdUltimo");
+    QCOMPARE(f.text("lblPosizione"), QStringLiteral("1"));
+    QCOMPARE(f.text("txtCliente"), QStringLiteral("Mario Rossi"));
+    QCOMPARE(f.text("txtTotale"), QStringLiteral("1,2,3"));
+    f.click("cmdSalva");
+    QCOMPARE(
+        f.messages.last(),
+        QStringLiteral("Attenzione: la data ab/03/2024 non esiste.\n\r\n\rPer poter salvare la "
+                       "scheda è necessario indicare una data valida."));
+    QFile file(f.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 QTEST_MAIN(TestReservationWindow)
