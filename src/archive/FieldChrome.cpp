@@ -160,12 +160,6 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
             return keyPress(static_cast<QKeyEvent *>(event));
-        case QEvent::FocusIn: {
-            const QString text = m_box->currentText();
-            m_box->setCurrentIndex(-1);
-            m_box->setEditText(text);
-            break;
-        }
         case QEvent::FocusOut: {
             const QString text = m_box->currentText().trimmed();
             if (m_box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
@@ -214,9 +208,35 @@ private:
 
 } // namespace
 
+class NoSelectionOnFocus : public QObject
+{
+public:
+    explicit NoSelectionOnFocus(QComboBox *box) : QObject(box), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const QString text = m_box->currentText();
+            m_box->setCurrentIndex(-1);
+            m_box->setEditText(text);
+        }
+        return false;
+    }
+
+private:
+    QComboBox *m_box;
+};
+
+void noSelectionOnFocus(QComboBox *box)
+{
+    box->installEventFilter(new NoSelectionOnFocus(box));
+}
+
 void listOnlyField(QComboBox *box, bool emptiable)
 {
     box->installEventFilter(new ListOnly(box, emptiable));
+    noSelectionOnFocus(box);
     if (box->lineEdit()) {
         box->lineEdit()->setAcceptDrops(false);
         box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);

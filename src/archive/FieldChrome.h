@@ -40,5 +40,7 @@ void numberField(QLineEdit *edit, bool decimalComma);
 // the field takes the focus, and a text that is not exactly one of the entries (after trimming)
 // is emptied as it loses the focus.
 void listOnlyField(QComboBox *box, bool emptiable);
+// An editable drop-down whose list has no entry selected as it takes the focus; the text stays.
+void noSelectionOnFocus(QComboBox *box);
 
 } // namespace brisvola

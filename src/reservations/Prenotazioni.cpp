@@ -337,6 +337,7 @@ QWidget *TfrmPrenotazioni::buildCustomerSection(QWidget *parent)
     m_form->setParent(s);
     QComboBox *meal = m_form->list(QStringLiteral("Pasto"), meals(), QStringLiteral("txtMenu"));
     meal->setFont(m_fieldFont);
+    brisvola::noSelectionOnFocus(meal);
     grid->addWidget(meal, 1, 3);
     auto *mailCaption = new QHBoxLayout;
     auto *envelope = new QLabel(s);

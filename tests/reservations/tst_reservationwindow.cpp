@@ -295,6 +295,14 @@ void TestReservationWindow::keyFiltersAndExitRules()
     email->setFocus();
     QCOMPARE(amount->text(), QStringLiteral("0,00"));
 
+    // The meal is free text; its list has no entry selected on entering either.
+    auto *meal = child<QComboBox>(f.window, "txtMenu");
+    f.set("txtMenu", QStringLiteral("Cena"));
+    meal->setFocus();
+    QCOMPARE(meal->currentIndex(), -1);
+    QTest::keyClicks(meal, QStringLiteral(" di gala"));
+    QCOMPARE(meal->currentText(), QStringLiteral("Cena di gala"));
+
     // The address loses its blanks at every keystroke.
     email->clear();
     QTest::keyClicks(email, QStringLiteral(" a@b.it "));
