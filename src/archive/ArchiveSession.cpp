@@ -210,7 +210,7 @@ void ArchiveSession::duplicate()
     m_screen->setPositionText(QString());
     if (hooks.duplicate)
         hooks.duplicate();
-    if (m_config.duplicateProvesArchive) {
+    if (m_config.duplicateOpensArchive) {
         try {
             static_cast<void>(RecordFile(archivePath(), *m_layout).count());
         } catch (const ArchiveError &) {
@@ -230,10 +230,13 @@ bool ArchiveSession::save()
     try {
         if (hooks.beforeSave)
             hooks.beforeSave();
+        for (auto it = m_config.saveDefaults.cbegin(); it != m_config.saveDefaults.cend(); ++it)
+            if (text(it.key()).trimmed().isEmpty())
+                setText(it.key(), it.value());
         for (const Check &c : m_config.checks) {
             if (c.passes(*this))
                 continue;
-            m_screen->message(c.kind, c.message, c.buttons);
+            m_screen->message(c.kind, c.describe ? c.describe(*this) : c.message, c.buttons);
             m_screen->focus(c.control);
             return false;
         }
@@ -253,10 +256,16 @@ bool ArchiveSession::save()
         return false;
     }
     m_shownBytes = stored.bytes();
+    if (m_config.showStored)
+        for (int i = 0; i < m_layout->fieldCount(); ++i)
+            if (m_screen->hasControl(i))
+                m_screen->setText(i, stored.text(i));
     m_screen->setPositionText(QString::number(p));
     if (hooks.stored)
         hooks.stored(p);
-    notice(MessageKind::Information, appended ? insertedMessage : updatedMessage);
+    const QString inserted =
+        m_config.insertedMessage.isEmpty() ? insertedMessage : m_config.insertedMessage;
+    notice(MessageKind::Information, appended ? inserted : updatedMessage);
     return true;
 }
 

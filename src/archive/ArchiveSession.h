@@ -27,11 +27,13 @@
 //              flags clear, when told), the position empties, hooks.duplicate runs, the archive
 //              is opened when told, the first control takes the focus, and the
 //              information notice follows.
-//   Save       hooks.beforeSave, then the checks in their order (the first that fails shows its
-//              message, focuses its control and stops), hooks.check, then the record is read from
-//              the screen (bound fields, trimmed unless told otherwise; other fields as last read),
-//              derive runs, and the record is overwritten at the position or appended; the position
-//              is set, hooks.stored runs, and the inserted or updated notice follows.
+//   Save       hooks.beforeSave, the saveDefaults into empty fields, then the checks in their
+//              order (the first that fails shows its message, focuses its control and stops),
+//              hooks.check, then the record is read from the screen (bound fields, trimmed unless
+//              told otherwise; other fields as last read), derive runs, and the record is
+//              overwritten at the position or appended; the position is set (and the stored record
+//              shown again, when told), hooks.stored runs, and the inserted or updated notice
+//              follows.
 //   Navigation the empty-archive notice on an empty archive; previous on record 1 and next on
 //              the last record do nothing.
 // An archive failure of any step shows the one archive message with the kind and buttons set for
@@ -78,6 +80,9 @@ public:
         QString message;
         brisvola::MessageKind kind = brisvola::MessageKind::Warning;
         brisvola::MessageButtons buttons = brisvola::MessageButtons::OkCancel;
+        // A message that names what the screen holds ("la data 31/04/2024 non esiste"): when
+        // set, it gives the text shown instead of message.
+        std::function<QString(const ArchiveSession &)> describe = {};
     };
     // The usual check: the field must not be empty after trimming.
     static Check required(const QString &field, const QString &control, const QString &message);
@@ -119,14 +124,21 @@ public:
         FlagOnShow flagOnShow = FlagOnShow::Read;
         // Texts are trimmed before they are stored.
         bool trimOnWrite = true;
+        // What Save puts, before its checks, into a field the screen holds empty (a count of
+        // "0", an amount of "0,00").
+        QHash<QString, QString> saveDefaults;
+        // After a save the stored record goes back on screen, so that the fields derive worked
+        // out show what the archive holds.
+        bool showStored = false;
+        // Duplicate opens the archive (creating it) to make sure it is reachable; a failure shows
+        // the Duplicate failure message and the information notice does not follow.
+        bool duplicateOpensArchive = false;
+        // The notice after a record is appended; empty for the usual one.
+        QString insertedMessage;
         // The control that takes the focus after New and Duplicate.
         QString firstControl;
         // Duplicate also clears the flags (the copy starts unflagged).
         bool duplicateClearsFlags = false;
-        // Duplicate opens (or creates) the archive and closes it again before its notice, so that
-        // the copy is known to be storable; a failure shows the Duplicate failure message instead
-        // of the notice and leaves the screen as Duplicate made it.
-        bool duplicateProvesArchive = false;
         QList<Check> checks;
         // Fields worked out from the others as the record is stored.
         std::function<void(Record &)> derive;

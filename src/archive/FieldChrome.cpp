@@ -1,6 +1,7 @@
 #include "archive/FieldChrome.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -148,7 +149,99 @@ private:
     QLineEdit *m_edit;
 };
 
+class ListOnly : public QObject
+{
+public:
+    ListOnly(QComboBox *box, bool emptiable) : QObject(box), m_box(box), m_emptiable(emptiable) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return keyPress(static_cast<QKeyEvent *>(event));
+        case QEvent::FocusOut: {
+            const QString text = m_box->currentText().trimmed();
+            if (m_box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+                m_box->setEditText(QString());
+            else if (text != m_box->currentText())
+                m_box->setEditText(text);
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool keyPress(QKeyEvent *key)
+    {
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_F4:
+        case Qt::Key_Escape:
+            return false;
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+            return !(key->modifiers() & Qt::AltModifier);
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            if (m_emptiable) {
+                m_box->setCurrentIndex(-1);
+                m_box->setEditText(QString());
+            }
+            return true;
+        default:
+            return true;
+        }
+    }
+
+    QComboBox *m_box;
+    bool m_emptiable;
+};
+
 } // namespace
+
+class NoSelectionOnFocus : public QObject
+{
+public:
+    explicit NoSelectionOnFocus(QComboBox *box) : QObject(box), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const QString text = m_box->currentText();
+            m_box->setCurrentIndex(-1);
+            m_box->setEditText(text);
+        }
+        return false;
+    }
+
+private:
+    QComboBox *m_box;
+};
+
+void noSelectionOnFocus(QComboBox *box)
+{
+    box->installEventFilter(new NoSelectionOnFocus(box));
+}
+
+void listOnlyField(QComboBox *box, bool emptiable)
+{
+    box->installEventFilter(new ListOnly(box, emptiable));
+    noSelectionOnFocus(box);
+    if (box->lineEdit()) {
+        box->lineEdit()->setAcceptDrops(false);
+        box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+}
 
 QWidget *addFocusHighlight(QWidget *field, const QString &effName)
 {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <Qt>
 
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -32,5 +33,14 @@ void filterKeys(QLineEdit *edit, const QString &allowed);
 // An amount or number field of an archive window: digits (and the decimal comma) only, and the
 // whole text selected as the field takes the focus, so that typing replaces it.
 void numberField(QLineEdit *edit, bool decimalComma);
+
+// A drop-down whose value can only be chosen from its list. Typed characters are ignored; so are
+// Backspace and Delete, unless emptiable, when they empty the field. Enter, Tab, the Left and Right
+// arrows and the keys that open the list (F4, Alt+Down) keep their meaning. No entry is selected as
+// the field takes the focus, and a text that is not exactly one of the entries (after trimming)
+// is emptied as it loses the focus.
+void listOnlyField(QComboBox *box, bool emptiable);
+// An editable drop-down whose list has no entry selected as it takes the focus; the text stays.
+void noSelectionOnFocus(QComboBox *box);
 
 } // namespace brisvola

@@ -75,10 +75,11 @@ QCheckBox *FormBuilder::check(const QString &field, const QString &text)
     return c;
 }
 
-QComboBox *FormBuilder::list(const QString &field, const QStringList &values)
+QComboBox *FormBuilder::list(const QString &field, const QStringList &values,
+                             const QString &controlName)
 {
     auto *c = new QComboBox(m_parent);
-    c->setObjectName(QStringLiteral("txt") + field);
+    c->setObjectName(controlName.isEmpty() ? QStringLiteral("txt") + field : controlName);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(values);

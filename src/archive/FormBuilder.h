@@ -41,8 +41,10 @@ public:
     QLineEdit *edit(const QString &field, const QRect &geometry);
     QPlainTextEdit *memo(const QString &field, const QRect &geometry);
     QCheckBox *check(const QString &field, const QString &text = {});
-    // An editable drop-down of values, as long as the field allows; its edit is the field.
-    QComboBox *list(const QString &field, const QStringList &values);
+    // An editable drop-down of values, as long as the field allows; its edit is the field. It is
+    // named "txt" + field unless controlName says otherwise.
+    QComboBox *list(const QString &field, const QStringList &values,
+                    const QString &controlName = {});
     // A hidden label holding a field (attachment slots).
     QLabel *hidden(const QString &field);
     // A field shown, not typed (a computed amount): a label named "txt" + field.

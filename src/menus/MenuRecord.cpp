@@ -40,7 +40,7 @@ ArchiveSession::Config sessionConfig()
     config.checks = {ArchiveSession::required(QStringLiteral("Titolo"), QStringLiteral("txtTitolo"),
                                               titleRequiredMessage)};
     config.duplicateClearsFlags = true;
-    config.duplicateProvesArchive = true;
+    config.duplicateOpensArchive = true;
     config.failures[ArchiveSession::Command::Duplicate] = {brisvola::MessageKind::Warning};
     return config;
 }

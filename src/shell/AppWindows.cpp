@@ -5,6 +5,7 @@
 #include "quotes/MenuPreventivi.h"
 #include "quotes/Preventivi.h"
 #include "recipes/Ricette.h"
+#include "reservations/Prenotazioni.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Password.h"
@@ -40,6 +41,13 @@ void registerAppWindows()
     // Menu app.
     registerWindow(QStringLiteral("TfrmMenu"), [] {
         auto *w = new TfrmMenu;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Table reservations: the window asks for the year itself.
+    registerWindow(QStringLiteral("TfrmPrenotazioni"), [] {
+        auto *w = new TfrmPrenotazioni;
         returnToLauncherOnClose(w);
         return w;
     });
