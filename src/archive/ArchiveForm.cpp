@@ -132,4 +132,15 @@ QLabel *caption(QWidget *parent, const QString &text)
     return l;
 }
 
+QString listStyle()
+{
+    return QStringLiteral(
+        "QComboBox { background: white; border: 1px solid #9fb6d6; padding: 0 3px;"
+        " min-height: 19px; }"
+        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right;"
+        " width: 16px; border: none; }"
+        "QComboBox::down-arrow { image: url(:/archive/freccia_giu.svg); width: 10px;"
+        " height: 10px; }");
+}
+
 } // namespace archiveform

@@ -75,6 +75,10 @@ QLabel *positionLabel(QWidget *parent);
 // panInfo: white Tahoma 12 on ARGB FF3030DD.
 QLabel *infoBar(QWidget *parent);
 
+// The look of the drop-down lists of the archive windows: a white box with a thin blue border and
+// a flat arrow (the platform's sunken arrow box does not match the windows).
+QString listStyle();
+
 // A field caption in Verdana.
 QLabel *caption(QWidget *parent, const QString &text);
 

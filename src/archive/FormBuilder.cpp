@@ -85,6 +85,7 @@ QComboBox *FormBuilder::list(const QString &field, const QStringList &values,
     c->addItems(values);
     c->lineEdit()->setMaxLength(capacity(field));
     c->setCurrentIndex(-1);
+    c->setStyleSheet(archiveform::listStyle());
     bind(field, c);
     return c;
 }

@@ -133,10 +133,7 @@ TfrmPreventivi::TfrmPreventivi(QWidget *parent) : GradientBackground(parent)
                        " padding: 0 4px; }"
                        "QLineEdit, QComboBox { background: white; border: 1px solid #9fb6d6;"
                        " padding: 0 3px; min-height: 19px; }"
-                       "QComboBox::drop-down { subcontrol-origin: padding;"
-                       " subcontrol-position: center right; width: 16px; border: none; }"
-                       "QComboBox::down-arrow { image: url(:/archive/freccia_giu.svg);"
-                       " width: 10px; height: 10px; }"
+
                        "QLineEdit:disabled { background: #eef1f5; }"));
     m_hintClearers << this << panel;
 
