@@ -116,6 +116,38 @@ constexpr char giornoIN02[] = "txtGiornoIN02";
 constexpr char meseIN02[] = "txtMeseIN02";
 constexpr char annoIN[] = "txtAnnoIN";
 
+// A stored "dd/mm/yyyy" (blanks around allowed) as yyyymmdd, 0 when it is no date of the
+// calendar: the strict reading of the program's date format, without building a QDate.
+int dateKey(QByteArrayView raw)
+{
+    qsizetype b = 0, e = raw.size();
+    while (b < e && uchar(raw[b]) <= ' ')
+        ++b;
+    while (e > b && uchar(raw[e - 1]) <= ' ')
+        --e;
+    if (e - b != 10)
+        return 0;
+    const char *t = raw.data() + b;
+    if (t[2] != '/' || t[5] != '/')
+        return 0;
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (t[i] < '0' || t[i] > '9')
+            return 0;
+    const auto n = [t](int at, int digits) {
+        int v = 0;
+        for (int i = 0; i < digits; ++i)
+            v = v * 10 + (t[at + i] - '0');
+        return v;
+    };
+    const int d = n(0, 2), m = n(3, 2), y = n(6, 4);
+    return QDate::isValid(y, m, d) ? y * 10000 + m * 100 + d : 0;
+}
+
+int dateKey(const QDate &date)
+{
+    return date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0;
+}
+
 QString lower(const QString &text)
 {
     return text.toLower();
@@ -237,6 +269,8 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
     const QDate from = brisvola::parseDate(selection.from);
     const QDate to = brisvola::parseDate(selection.to);
     const bool interval = selection.period == Period::Interval;
+    const int fromKey = dateKey(from);
+    const int toKey = dateKey(to);
 
     Summary summary;
     summary.title = initialTitle(selection.period);
@@ -250,16 +284,17 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
     }
     const bool complete = file.scan(
         [&](qint64 position, const RecordView &record) {
-            const QString stored = record.text(dataRit);
+            QString stored;
             QString title;
             if (interval) {
-                const QDate when = brisvola::parseDate(stored);
-                if (!when.isValid()) {
+                const int when = dateKey(record.rawBytes(dataRit));
+                if (when == 0) {
                     summary.unreadable.append(position);
                     return true;
                 }
-                if (when < from || when > to)
+                if (when < fromKey || when > toKey)
                     return true;
+                stored = record.text(dataRit);
                 title = QStringLiteral("Prenotazioni dal ") + selection.from +
                         QStringLiteral(" al ") + selection.to + QLatin1Char('.');
             } else {
@@ -268,6 +303,7 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
                 if (record.text(meseRit) != selection.month ||
                     record.text(annoRit) != selection.year)
                     return true;
+                stored = record.text(dataRit);
                 title =
                     selection.period == Period::Month
                         ? QStringLiteral("Prenotazioni del mese di ") +
