@@ -8,6 +8,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace calendar {
 
 namespace {
@@ -143,6 +145,36 @@ int dateKey(QByteArrayView raw)
     return QDate::isValid(y, m, d) ? y * 10000 + m * 100 + d : 0;
 }
 
+// Whether a stored field, trimmed, is exactly the wanted text, compared on the bytes when the
+// text is plain ASCII (as days, month names and years are), decoded otherwise.
+class SameText
+{
+public:
+    SameText(const QString &wanted)
+        : m_wanted(wanted), m_bytes(wanted.toLatin1()),
+          m_ascii(std::all_of(wanted.cbegin(), wanted.cend(),
+                              [](QChar c) { return c.unicode() > ' ' && c.unicode() < 0x80; }))
+    {
+    }
+    bool operator()(const RecordView &record, int field) const
+    {
+        if (!m_ascii)
+            return record.text(field) == m_wanted;
+        const QByteArrayView raw = record.rawBytes(field);
+        qsizetype b = 0, e = raw.size();
+        while (b < e && uchar(raw[b]) <= ' ')
+            ++b;
+        while (e > b && uchar(raw[e - 1]) <= ' ')
+            --e;
+        return raw.sliced(b, e - b) == QByteArrayView(m_bytes);
+    }
+
+private:
+    QString m_wanted;
+    QByteArray m_bytes;
+    bool m_ascii;
+};
+
 int dateKey(const QDate &date)
 {
     return date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0;
@@ -269,6 +301,7 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
     const QDate from = brisvola::parseDate(selection.from);
     const QDate to = brisvola::parseDate(selection.to);
     const bool interval = selection.period == Period::Interval;
+    const SameText sameDay(selection.day), sameMonth(selection.month), sameYear(selection.year);
     const int fromKey = dateKey(from);
     const int toKey = dateKey(to);
 
