@@ -18,7 +18,8 @@ const QString RecordListPanel::quickFindHint = QStringLiteral(
     "Per cercare una voce nell'elenco digitare una parola e premere Trova; premendo ancora Trova "
     "si passa alla voce successiva.");
 
-RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) : QWidget(parent)
+RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent, Use use)
+    : QWidget(parent), m_use(use)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,6 +57,10 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) :
     m_list->installEventFilter(this);
     layout->addWidget(m_list, 1);
 
+    connect(m_findButton, &QPushButton::clicked, this, &RecordListPanel::quickFind);
+    if (use == Use::Summary)
+        return;
+
     auto *hint = new QLabel(doubleClickHint, this);
     hint->setObjectName(QStringLiteral("lblRigo03"));
     hint->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
@@ -78,7 +83,6 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent) :
     buttons->addWidget(print);
     layout->addLayout(buttons);
 
-    connect(m_findButton, &QPushButton::clicked, this, &RecordListPanel::quickFind);
     connect(close, &QPushButton::clicked, this, &RecordListPanel::closeRequested);
     connect(print, &QPushButton::clicked, this, &RecordListPanel::printRequested);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
@@ -143,7 +147,11 @@ void RecordListPanel::quickFind()
         m_list->count(), [this](int i) { return m_list->item(i)->text(); }, current,
         m_find->text());
     if (r.outcome == QuickFind::Outcome::EmptyList) {
-        brisvola::plainMessage(window(), QuickFind::emptyListMessage);
+        if (m_use == Use::Summary)
+            brisvola::showMessage(window(), brisvola::MessageKind::Information,
+                                  QuickFind::emptyListMessage, brisvola::MessageButtons::Ok);
+        else
+            brisvola::plainMessage(window(), QuickFind::emptyListMessage);
         return;
     }
     if (r.selected != current) {
@@ -170,7 +178,7 @@ bool RecordListPanel::eventFilter(QObject *watched, QEvent *event)
         }
         // Enter on a line does what a double click does (and never reaches the dialog's
         // buttons).
-        if (enter && watched == m_list) {
+        if (enter && watched == m_list && m_use == Use::Results) {
             emit chosen(selectedPosition());
             return true;
         }

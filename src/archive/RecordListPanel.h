@@ -19,6 +19,9 @@ class QPushButton;
 //
 // Each list item keeps the position of its record (Qt::UserRole), so a double click brings back
 // the record of the line clicked, even when several records give the same line.
+//
+// A summary window uses only the quick-find box and the list: it places its own total, count and
+// commands, a line brings nothing back, and the empty-list message is an information message.
 class RecordListPanel : public QWidget
 {
     Q_OBJECT
@@ -27,7 +30,13 @@ public:
     static const QString quickFindHint; // the instructions beside the quick-find box
     static constexpr int positionRole = Qt::UserRole;
 
-    RecordListPanel(const QString &instructions, QWidget *parent);
+    enum class Use
+    {
+        Results, // find dialogs and flagged lists: the whole page
+        Summary  // the find box and the list only
+    };
+
+    RecordListPanel(const QString &instructions, QWidget *parent, Use use = Use::Results);
 
     QListWidget *list() const { return m_list; }
     QLineEdit *findEdit() const { return m_find; }
@@ -57,6 +66,7 @@ private:
     QLineEdit *m_find;
     QPushButton *m_findButton;
     QListWidget *m_list;
-    QLabel *m_count;
+    QLabel *m_count = nullptr; // none in a summary
     QuickFind m_quickFind;
+    Use m_use;
 };

@@ -1,5 +1,7 @@
 #include "shell/WindowSet.h"
 
+#include "calendar/CalendarioServizi.h"
+#include "calendar/RiepPrenotazioni.h"
 #include "customers/Fornitori.h"
 #include "menus/Menu.h"
 #include "quotes/MenuPreventivi.h"
@@ -48,6 +50,31 @@ void registerAppWindows()
     // Table reservations: the window asks for the year itself.
     registerWindow(QStringLiteral("TfrmPrenotazioni"), [] {
         auto *w = new TfrmPrenotazioni;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+
+    // Services calendar: its closing shows the chosen summary (or the launcher); closing a
+    // summary brings the launcher back.
+    registerWindow(QStringLiteral("TfrmCalendarioServizi"),
+                   [] { return new TfrmCalendarioServizi; });
+    registerWindow(QStringLiteral("TfrmRiepAnnuale"), [] {
+        auto *w = new TfrmRiepAnnuale;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+    registerWindow(QStringLiteral("TfrmRiepGiornaliero"), [] {
+        auto *w = new TfrmRiepGiornaliero;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+    registerWindow(QStringLiteral("TfrmRiepMensile"), [] {
+        auto *w = new TfrmRiepMensile;
+        returnToLauncherOnClose(w);
+        return w;
+    });
+    registerWindow(QStringLiteral("TfrmRiepIntervallo"), [] {
+        auto *w = new TfrmRiepIntervallo;
         returnToLauncherOnClose(w);
         return w;
     });
