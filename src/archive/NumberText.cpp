@@ -94,7 +94,16 @@ QString amountText(const QString &text)
 
 QString amountText(double value)
 {
-    return amountText(floatToStr(value));
+    QString text = floatToStr(value);
+    if (std::isfinite(value) && text.contains(QLatin1Char('e'))) {
+        // The exponent form ("1e+15") is no amount: the rule would make "1e+15,00", which reads as
+        // no number at all. Such values are written out in full, as few digits as read back.
+        char buf[400];
+        const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+        text = QString::fromLatin1(buf, res.ptr - buf);
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    return amountText(text);
 }
 
 } // namespace numtext

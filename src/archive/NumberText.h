@@ -25,7 +25,8 @@ std::optional<double> strToFloat(const QString &text);
 // The amount rule: ",00" appended to a text without a comma, "0" to one with a single decimal.
 QString amountText(const QString &text);
 
-// floatToStr followed by the amount rule.
+// floatToStr followed by the amount rule; a value floatToStr writes with an exponent is written
+// in fixed notation instead (1e15 gives "1000000000000000,00"), so that the text reads back.
 QString amountText(double value);
 
 } // namespace numtext

@@ -2,6 +2,8 @@
 
 #include "archive/NumberText.h"
 
+#include <cmath>
+
 namespace quotes {
 
 namespace {
@@ -16,6 +18,15 @@ double value(const QString &text)
     if (!v)
         throw NotANumber{};
     return *v;
+}
+
+// A total too large for a double (a product or a sum that overflowed) stops the computation as a
+// text that is no number does.
+double finite(double v)
+{
+    if (!std::isfinite(v))
+        throw NotANumber{};
+    return v;
 }
 
 // Each step stores its result as a double; the operation itself runs in long double.
@@ -81,12 +92,13 @@ bool computeTotals(QuoteTotalsTexts &quote)
         if (quote.percIva.trimmed().isEmpty())
             quote.percIva = QStringLiteral("0");
         const double rate = value(quote.percIva);
-        const double vat = percentOf(taxable, rate);
-        const double withVat = sum(taxable, vat);
+        const double vat = finite(percentOf(taxable, rate));
+        const double withVat = finite(sum(taxable, vat));
+        const double invoice = finite(sum(withVat, exempt));
         quote.totImposta = numtext::amountText(numtext::R(vat, 2));
         quote.totIva = numtext::amountText(numtext::R(withVat, 2));
         quote.totEsente = roundedTotal(exempt);
-        quote.totFattura = numtext::amountText(numtext::R(sum(withVat, exempt), 2));
+        quote.totFattura = numtext::amountText(numtext::R(invoice, 2));
         return true;
     } catch (const NotANumber &) {
         const QString zero = QStringLiteral("0,00");

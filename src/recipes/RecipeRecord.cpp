@@ -55,14 +55,7 @@ QString normalisePrice(const QString &typed)
     const std::optional<double> value = numtext::strToFloat(typed);
     if (!value)
         return zero;
-    QString text = numtext::floatToStr(numtext::R(*value, 2));
-    if (text == QLatin1String(","))
-        return zero;
-    if (text.startsWith(QLatin1Char(',')))
-        text.prepend(QLatin1Char('0'));
-    if (text.endsWith(QLatin1Char(',')))
-        text += QStringLiteral("00");
-    return numtext::amountText(text);
+    return numtext::amountText(numtext::R(*value, 2));
 }
 
 const QStringList &courseNames()

@@ -12,7 +12,9 @@ constexpr std::uint16_t addend = 47209;
 
 std::uint16_t nextKey(std::uint8_t scrambled, std::uint16_t key)
 {
-    return static_cast<std::uint16_t>((scrambled + key) * multiplier + addend);
+    // In unsigned 32 bits: the product of the int promotions overflows int, and only the low 16
+    // bits are kept.
+    return static_cast<std::uint16_t>((std::uint32_t(scrambled) + key) * multiplier + addend);
 }
 
 int hexDigit(QChar c)

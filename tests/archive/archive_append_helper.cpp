@@ -1,16 +1,55 @@
-// Appends N records to an archive as fast as it can: the second process of the concurrent
-// append test.
+// The second process of the archive tests.
+//   archive_append_helper <path> <who> <n>: appends n records as fast as it can (the concurrent
+//   append test).
+//   archive_append_helper <path> loop <first version> <seed>: saves records until it is killed,
+//   appends and overwrites of random stored records, each version one more than the last. Before
+//   each save it prints "B A|W <position> <version>", after the call returned "E"; so whatever
+//   was printed "E" for had been reported as saved (the killed-writer test).
+#include "WriterRecords.h"
 #include "archive/RecordFile.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+int saveUntilKilled(const QString &path, qint64 version, quint32 seed)
+{
+    RecordFile file(path, writerrecords::layout());
+    QRandomGenerator random(seed);
+    qint64 count = file.count();
+    for (;; ++version) {
+        const bool append = count == 0 || random.bounded(3) == 0;
+        const qint64 position = append ? count + 1 : 1 + random.bounded(count);
+        std::printf("B %c %lld %lld\n", append ? 'A' : 'W', static_cast<long long>(position),
+                    static_cast<long long>(version));
+        std::fflush(stdout);
+        const Record record = writerrecords::record(position, version);
+        if (append) {
+            if (file.append(record) != position)
+                return 3;
+            ++count;
+        } else {
+            file.write(position, record);
+        }
+        std::printf("E\n");
+        std::fflush(stdout);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[2]) == "loop")
+        return saveUntilKilled(QString::fromLocal8Bit(argv[1]), QByteArray(argv[3]).toLongLong(),
+                               QByteArray(argv[4]).toUInt());
     if (argc != 4)
         return 2;
-    const RecordLayout layout(FieldEncoding::LengthPrefixed,
-                              {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
+    const RecordLayout &layout = writerrecords::layout();
     RecordFile file(QString::fromLocal8Bit(argv[1]), layout);
     const QString who = QString::fromLocal8Bit(argv[2]);
     const int n = QByteArray(argv[3]).toInt();

@@ -20,6 +20,7 @@ private slots:
     void fromText();
     void amountRule_data();
     void amountRule();
+    void amountOfLargeAndTinyValues();
     void iniFiles();
     void iniSaveFailureKeepsFile();
 };
@@ -133,6 +134,23 @@ void TestNumberText::amountRule()
     QFETCH(QString, in);
     QFETCH(QString, out);
     QCOMPARE(amountText(in), out);
+}
+
+void TestNumberText::amountOfLargeAndTinyValues()
+{
+    // floatToStr writes these with an exponent; an amount is written out in full so that it reads
+    // back as the same number (the rule once made "1e+15,00", which is no number).
+    const std::pair<double, const char *> rows[] = {
+        {1e15, "1000000000000000,00"},
+        {-2.5e16, "-25000000000000000,00"},
+        {1e-5, "0,00001"},
+        {12.5, "12,50"},
+    };
+    for (const auto &[value, text] : rows) {
+        QCOMPARE(amountText(value), QString::fromLatin1(text));
+        QCOMPARE(strToFloat(amountText(value)), std::optional<double>(value));
+    }
+    QCOMPARE(amountText(1e300).size(), 304);
 }
 
 void TestNumberText::iniFiles()

@@ -1,11 +1,15 @@
 #include "FolderSupport.h"
+#include "WriterRecords.h"
 
 #include "archive/ArchiveError.h"
 #include "archive/Cp1252.h"
 #include "archive/RecordFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cstring>
@@ -42,6 +46,7 @@ private slots:
     void positionLabel();
     void scanStopsAndCountsBlocks();
     void concurrentAppendsKeepEveryRecord();
+    void killedWritersLoseNothingReported();
 };
 
 void TestRecords::codePageRoundTrip_data()
@@ -273,9 +278,7 @@ void TestRecords::concurrentAppendsKeepEveryRecord()
     QCOMPARE(one.exitCode(), 0);
     QCOMPARE(two.exitCode(), 0);
 
-    const RecordLayout layout(FieldEncoding::LengthPrefixed,
-                              {{"Chi", 1}, {"Numero", 10}, {"Riempimento", 250}});
-    RecordFile file(path, layout);
+    RecordFile file(path, writerrecords::layout());
     QCOMPARE(file.count(), 2 * perProcess);
     QSet<QString> seen;
     file.scan([&](qint64, const RecordView &v) {
@@ -286,6 +289,115 @@ void TestRecords::concurrentAppendsKeepEveryRecord()
         return true;
     });
     QCOMPARE(seen.size(), 2 * perProcess);
+}
+
+void TestRecords::killedWritersLoseNothingReported()
+{
+    // A workstation switched off in the middle of its saves, over and over: a child process saves
+    // records in a loop (appends and overwrites) and is killed at a random moment. Each time the
+    // archive must open with a whole number of records, every save the child had seen return
+    // must be there byte for byte, and only the one save in flight may be missing; an
+    // overwrite in flight leaves the old record or the new one, never a mix.
+    TempProgramFolder folder;
+    const QString path = folder.file("Interrotto.pro");
+    const QString helper = QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/archive_append_helper");
+    const RecordLayout &layout = writerrecords::layout();
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    const QByteArray context = "seed " + QByteArray::number(seed);
+
+    std::vector<QByteArray> expected; // the bytes last reported saved, by position - 1
+    qint64 nextVersion = 0;
+    int rounds = 0;
+    int reportedSaves = 0;
+    int killedInFlight = 0; // kills that came while a save was being made
+    int inFlightLost = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (rounds < 150 && clock.elapsed() < 5000) {
+        ++rounds;
+        QProcess child;
+        child.start(helper, {path, QStringLiteral("loop"), QString::number(nextVersion),
+                             QString::number(random.generate())});
+        QVERIFY2(child.waitForStarted(10000), context);
+        QVERIFY2(child.waitForReadyRead(10000), context);
+        QThread::usleep(random.bounded(1000, 60000));
+        child.kill();
+        QVERIFY2(child.waitForFinished(10000), context);
+
+        // What the child had reported: only whole lines count.
+        QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
+        lines.removeLast();
+        struct Save
+        {
+            bool append = false;
+            qint64 position = 0;
+            qint64 version = 0;
+        };
+        Save inFlight; // the save begun and not reported, when pending
+        bool pending = false;
+        for (const QByteArray &line : lines) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.value(0) == "B") {
+                QVERIFY2(words.size() == 4 && !pending, context);
+                inFlight = Save{words[1] == "A", words[2].toLongLong(), words[3].toLongLong()};
+                pending = true;
+                nextVersion = inFlight.version + 1;
+                continue;
+            }
+            QVERIFY2(line == "E" && pending, context);
+            const QByteArray saved =
+                writerrecords::record(inFlight.position, inFlight.version).bytes();
+            if (inFlight.append) {
+                QCOMPARE(inFlight.position, qint64(expected.size()) + 1);
+                expected.push_back(saved);
+            } else {
+                expected[inFlight.position - 1] = saved;
+            }
+            ++reportedSaves;
+            pending = false;
+        }
+
+        QCOMPARE(QFileInfo(path).size() % layout.recordSize(), 0);
+        std::vector<QByteArray> stored;
+        RecordFile file(path, layout);
+        try {
+            file.scan([&](qint64, const RecordView &v) {
+                stored.push_back(v.toRecord().bytes());
+                return true;
+            });
+        } catch (const ArchiveError &) {
+            QFAIL(context + ": the archive does not open after the kill");
+        }
+        const qint64 reported = qint64(expected.size());
+        QVERIFY2(qint64(stored.size()) == reported ||
+                     (pending && inFlight.append && qint64(stored.size()) == reported + 1),
+                 context + ": " + QByteArray::number(qint64(stored.size())) + " records stored, " +
+                     QByteArray::number(reported) + " reported");
+        killedInFlight += pending;
+        const QByteArray inFlightBytes =
+            pending ? writerrecords::record(inFlight.position, inFlight.version).bytes()
+                    : QByteArray();
+        for (qint64 p = 1; p <= reported; ++p) {
+            const QByteArray &bytes = stored[p - 1];
+            const bool overwritten = pending && !inFlight.append && inFlight.position == p;
+            QVERIFY2(bytes == expected[p - 1] || (overwritten && bytes == inFlightBytes),
+                     context + ": record " + QByteArray::number(p) + " is not what was saved");
+            if (overwritten && bytes != inFlightBytes)
+                ++inFlightLost;
+            expected[p - 1] = bytes;
+        }
+        if (qint64(stored.size()) == reported + 1) {
+            QVERIFY2(stored.back() == inFlightBytes, context + ": the appended record is torn");
+            expected.push_back(stored.back());
+        } else if (pending && inFlight.append) {
+            ++inFlightLost;
+        }
+    }
+    QVERIFY2(reportedSaves > rounds, context + ": the child saved too little to test anything");
+    qInfo("%d writers killed, %d of them during a save; %d saves reported, all kept; %d saves in "
+          "flight lost; %zu records; %lld ms",
+          rounds, killedInFlight, reportedSaves, inFlightLost, expected.size(), clock.elapsed());
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

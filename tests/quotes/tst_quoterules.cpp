@@ -64,6 +64,7 @@ private slots:
     void totals();
     void totalsSideEffectsAndSkippedLines();
     void failedConversionZeroesTotals();
+    void largeAmountsStayNumbers();
     void fieldRules_data();
     void fieldRules();
     void numbering_data();
@@ -297,6 +298,27 @@ void TestQuoteRules::failedConversionZeroesTotals()
     QVERIFY(!computeTotals(vat));
     QCOMPARE(vat.lines[0].importo, QStringLiteral("5,00"));
     QCOMPARE(totalsOf(vat), QStringList(5, QStringLiteral("0,00")));
+
+    // Totals beyond a double (the VAT of a huge taxable amount) fail as a bad text does, rather
+    // than showing "inf,00".
+    QuoteTotalsTexts huge = quoteOf({{"1", "1e300", "", false}}, QStringLiteral("1e300"));
+    QVERIFY(!computeTotals(huge));
+    QCOMPARE(totalsOf(huge), QStringList(5, QStringLiteral("0,00")));
+}
+
+void TestQuoteRules::largeAmountsStayNumbers()
+{
+    // Large prices and totals are written out in full: each reads back, and the rule applied
+    // again keeps them (the exponent form "1e+15,00" read as no number).
+    QCOMPARE(priceRule(QStringLiteral("1e15")), QStringLiteral("1000000000000000,00"));
+    QCOMPARE(priceRule(QStringLiteral("1000000000000000,00")),
+             QStringLiteral("1000000000000000,00"));
+    QuoteTotalsTexts q =
+        quoteOf({{"2", "5e14", "", false}, {"1", "1", "", true}}, QStringLiteral("10"));
+    QVERIFY(computeTotals(q));
+    QCOMPARE(q.lines[0].importo, QStringLiteral("1000000000000000,00"));
+    QCOMPARE(totalsOf(q), (QStringList{"1000000000000000,00", "100000000000000,00",
+                                       "1100000000000000,00", "1,00", "1100000000000001,00"}));
 }
 
 void TestQuoteRules::fieldRules_data()

@@ -220,6 +220,8 @@ void TestReservationRules::amountNormalisation_data()
                                   << "45,50";
     QTest::newRow("leading comma") << ",5"
                                    << "0,50";
+    QTest::newRow("large, written in full") << "2,5e15"
+                                            << "2500000000000000,00";
 }
 
 void TestReservationRules::amountNormalisation()

@@ -52,6 +52,12 @@ private slots:
         // Lower-case hexadecimal digits read the same; a last odd digit is ignored.
         QCOMPARE(Crypt::Unscramble(hex.toLower()), latin);
         QCOMPARE(Crypt::Unscramble(hex + QLatin1Char('7')), latin);
+        // The store of every installation: the key arithmetic keeps the low 16 bits (its
+        // products exceed an int; the sanitize build stops on a signed overflow there).
+        QCOMPARE(Crypt::Scramble(QStringLiteral("BENVENUTITUTTI")),
+                 QStringLiteral("A124701289FAF4F9B16610E3E623"));
+        QCOMPARE(Crypt::Unscramble(QStringLiteral("A124701289FAF4F9B16610E3E623")),
+                 QStringLiteral("BENVENUTITUTTI"));
     }
 
     void installedStore()
