@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderSupport.h"
+#include "archive/RecordListPanel.h"
 #include "shell/Messages.h"
 
 #include <QList>
@@ -11,8 +12,6 @@
 #include <memory>
 #include <source_location>
 
-class QListView;
-class RecordList;
 class QTimer;
 class QWidget;
 
