@@ -61,7 +61,7 @@ int throughDialog(QDialog &dialog, const std::function<void()> &run)
     int lines = 0;
     QTimer::singleShot(0, &dialog, [&] {
         run();
-        lines = dialog.findChild<QListWidget *>(QStringLiteral("lstRecords"))->count();
+        lines = dialog.findChild<RecordList *>(QStringLiteral("lstRecords"))->count();
         dialog.reject();
     });
     dialog.exec();

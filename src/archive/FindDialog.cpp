@@ -187,8 +187,9 @@ void FindDialog::btnCercaClick()
     }
     if (m_config.sorted)
         listline::sort(entries);
-    m_results->setEntries(entries);
-    m_results->countLabel()->setText(m_config.countPrefix + QString::number(entries.size()) +
+    const size_t found = entries.size();
+    m_results->setEntries(std::move(entries));
+    m_results->countLabel()->setText(m_config.countPrefix + QString::number(found) +
                                      m_config.countSuffix);
     m_criteriaPage->hide();
     m_results->show();

@@ -59,7 +59,7 @@ void FlaggedListDialog::fill()
     }
     if (m_config.sorted)
         listline::sort(entries);
-    m_results->setEntries(entries);
+    m_results->setEntries(std::move(entries));
 }
 
 void FlaggedListDialog::lstRecordsDblClick()

@@ -7,10 +7,81 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+void RecordListModel::setEntries(std::vector<listline::Entry> entries)
+{
+    beginResetModel();
+    m_entries = std::move(entries);
+    endResetModel();
+}
+
+int RecordListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant RecordListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_entries.size()))
+        return {};
+    const listline::Entry &e = m_entries[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return e.text;
+    case RecordList::positionRole:
+        return e.position;
+    case Qt::SizeHintRole:
+        return m_rowSize;
+    default:
+        return {};
+    }
+}
+
+RecordList::RecordList(QWidget *parent) : QListView(parent), m_model(new RecordListModel(this))
+{
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+int RecordList::count() const
+{
+    return int(m_model->entries().size());
+}
+
+QString RecordList::text(int row) const
+{
+    const auto &entries = m_model->entries();
+    return row >= 0 && row < int(entries.size()) ? entries[size_t(row)].text : QString();
+}
+
+qint64 RecordList::position(int row) const
+{
+    const auto &entries = m_model->entries();
+    return row >= 0 && row < int(entries.size()) ? entries[size_t(row)].position : 0;
+}
+
+int RecordList::currentRow() const
+{
+    return currentIndex().row();
+}
+
+void RecordList::setCurrentRow(int row)
+{
+    setCurrentIndex(m_model->index(row, 0));
+}
+
+void RecordList::setEntries(std::vector<listline::Entry> entries)
+{
+    // Every line as wide as the widest column layout allows, so that the list scrolls sideways
+    // over the fixed-width lines.
+    m_model->setRowSize(QSize(1600, fontMetrics().height() + 2));
+    m_model->setEntries(std::move(entries));
+}
 
 const QString RecordListPanel::doubleClickHint =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
@@ -44,13 +115,12 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent, U
     findRow->addWidget(m_findButton);
     layout->addLayout(findRow);
 
-    m_list = new QListWidget(this);
+    m_list = new RecordList(this);
     m_list->setObjectName(QStringLiteral("lstRecords"));
     QFont mono(QStringLiteral("Courier New"), 12);
     mono.setStyleHint(QFont::TypeWriter);
     m_list->setFont(mono);
-    m_list->setStyleSheet(QStringLiteral("QListWidget { color: black; background: white; }"));
-    m_list->setUniformItemSizes(true);
+    m_list->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,67 +155,45 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent, U
 
     connect(close, &QPushButton::clicked, this, &RecordListPanel::closeRequested);
     connect(print, &QPushButton::clicked, this, &RecordListPanel::printRequested);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        m_list->setCurrentItem(item);
+    connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
+        m_list->setCurrentIndex(index);
         emit chosen(selectedPosition());
     });
 }
 
-void RecordListPanel::setEntries(const std::vector<listline::Entry> &entries)
+void RecordListPanel::setEntries(std::vector<listline::Entry> entries)
 {
     // A new list is a new quick find: the same text again starts from the top.
     m_quickFind.reset();
-    m_list->setUpdatesEnabled(false);
-    m_list->clear();
-    QStringList texts;
-    texts.reserve(qsizetype(entries.size()));
-    for (const listline::Entry &e : entries)
-        texts.append(e.text);
-    // One insertion for all the lines, then the positions, before the view lays anything out.
-    m_list->addItems(texts);
-    {
-        const QSignalBlocker block(m_list->model());
-        for (int i = 0; i < int(entries.size()); ++i)
-            m_list->item(i)->setData(positionRole, entries[size_t(i)].position);
-    }
-    if (m_list->count() > 0) {
-        // Every item as wide as the widest column layout allows, so that the list scrolls
-        // sideways over the fixed-width lines (uniform sizes take the first item's).
-        const QFontMetrics fm(m_list->font());
-        m_list->item(0)->setSizeHint(QSize(1600, fm.height() + 2));
-    }
-    m_list->setUpdatesEnabled(true);
-    m_list->viewport()->update();
+    m_list->setEntries(std::move(entries));
 }
 
 void RecordListPanel::clearEntries()
 {
-    m_list->clear();
+    m_list->setEntries({});
 }
 
 QStringList RecordListPanel::lines() const
 {
     QStringList out;
     out.reserve(m_list->count());
-    for (int i = 0; i < m_list->count(); ++i)
-        out.append(m_list->item(i)->text());
+    for (const listline::Entry &e : m_list->entries())
+        out.append(e.text);
     return out;
 }
 
 qint64 RecordListPanel::selectedPosition() const
 {
-    const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    QListWidgetItem *item = selected.isEmpty() ? nullptr : selected.first();
-    return item ? item->data(positionRole).toLongLong() : 0;
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : m_list->position(selected.first().row());
 }
 
 void RecordListPanel::quickFind()
 {
-    const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    const int current = selected.isEmpty() ? -1 : m_list->row(selected.first());
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    const int current = selected.isEmpty() ? -1 : selected.first().row();
     const QuickFind::Result r = m_quickFind.find(
-        m_list->count(), [this](int i) { return m_list->item(i)->text(); }, current,
-        m_find->text());
+        m_list->count(), [this](int i) { return m_list->text(i); }, current, m_find->text());
     if (r.outcome == QuickFind::Outcome::EmptyList) {
         if (m_use == Use::Summary)
             brisvola::showMessage(window(), brisvola::MessageKind::Information,
@@ -156,7 +204,8 @@ void RecordListPanel::quickFind()
     }
     if (r.selected != current) {
         m_list->setCurrentRow(r.selected);
-        m_list->scrollToItem(m_list->item(r.selected), QAbstractItemView::PositionAtCenter);
+        m_list->scrollTo(m_list->model()->index(r.selected, 0),
+                         QAbstractItemView::PositionAtCenter);
         m_list->horizontalScrollBar()->setValue(0);
     }
 }

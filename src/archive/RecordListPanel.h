@@ -3,6 +3,8 @@
 #include "archive/ListLine.h"
 #include "archive/QuickFind.h"
 
+#include <QAbstractListModel>
+#include <QListView>
 #include <QStringList>
 #include <QWidget>
 
@@ -10,15 +12,59 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+
+// The lines of a result list as a model: each row is one entry's text (Qt::DisplayRole) and the
+// position of its record (RecordList::positionRole). Every row has the same size hint, so the view
+// lays out a hundred thousand lines without asking each one.
+class RecordListModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setEntries(std::vector<listline::Entry> entries);
+    const std::vector<listline::Entry> &entries() const { return m_entries; }
+    void setRowSize(QSize size) { m_rowSize = size; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    std::vector<listline::Entry> m_entries;
+    QSize m_rowSize;
+};
+
+// The list of lines ("lstRecords"): a list view over a RecordListModel, with the few row
+// operations its users need.
+class RecordList : public QListView
+{
+    Q_OBJECT
+public:
+    static constexpr int positionRole = Qt::UserRole;
+
+    explicit RecordList(QWidget *parent);
+
+    int count() const;
+    QString text(int row) const;
+    qint64 position(int row) const;
+    // The current row, -1 when there is none.
+    int currentRow() const;
+    void setCurrentRow(int row);
+    QString currentText() const { return text(currentRow()); }
+
+    void setEntries(std::vector<listline::Entry> entries);
+    const std::vector<listline::Entry> &entries() const { return m_model->entries(); }
+
+private:
+    RecordListModel *m_model;
+};
 
 // The results page that find dialogs and flagged lists share: the quick-find box ("txtTrova",
 // "btnTrova"), the list of lines ("lstRecords", Courier New 12, one item per record), the double
 // click instruction ("lblRigo03"), the count line ("lblTrovate"), "Chiudi" and "Stampa".
 //
-// Each list item keeps the position of its record (Qt::UserRole), so a double click brings back
-// the record of the line clicked, even when several records give the same line.
+// Each line keeps the position of its record (Qt::UserRole), so a double click brings back the
+// record of the line clicked, even when several records give the same line.
 //
 // A summary window uses only the quick-find box and the list: it places its own total, count and
 // commands, a line brings nothing back, and the empty-list message is an information message.
@@ -28,7 +74,7 @@ class RecordListPanel : public QWidget
 public:
     static const QString doubleClickHint;
     static const QString quickFindHint; // the instructions beside the quick-find box
-    static constexpr int positionRole = Qt::UserRole;
+    static constexpr int positionRole = RecordList::positionRole;
 
     enum class Use
     {
@@ -38,12 +84,12 @@ public:
 
     RecordListPanel(const QString &instructions, QWidget *parent, Use use = Use::Results);
 
-    QListWidget *list() const { return m_list; }
+    RecordList *list() const { return m_list; }
     QLineEdit *findEdit() const { return m_find; }
     QLabel *countLabel() const { return m_count; }
 
     // Replaces the items by these lines, in this order; the quick find starts afresh.
-    void setEntries(const std::vector<listline::Entry> &entries);
+    void setEntries(std::vector<listline::Entry> entries);
     void clearEntries();
     QStringList lines() const;
     // The position of the selected line's record; 0 when no line is selected.
@@ -65,7 +111,7 @@ protected:
 private:
     QLineEdit *m_find;
     QPushButton *m_findButton;
-    QListWidget *m_list;
+    RecordList *m_list;
     QLabel *m_count = nullptr; // none in a summary
     QuickFind m_quickFind;
     Use m_use;

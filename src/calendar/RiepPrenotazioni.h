@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 class RecordListPanel;
 

@@ -2,6 +2,8 @@
 #include "ReportRecorder.h"
 #include "TestSupport.h"
 
+#include "archive/RecordListPanel.h"
+
 #include "calendar/CalendarioServizi.h"
 #include "calendar/RiepPrenotazioni.h"
 #include "reservations/ReservationRecord.h"
@@ -13,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -105,9 +106,9 @@ struct Fixture
 QStringList lines(QWidget *summary)
 {
     QStringList out;
-    auto *list = child<QListWidget>(summary, "lstRecords");
+    auto *list = child<RecordList>(summary, "lstRecords");
     for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
+        out << list->text(i);
     return out;
 }
 
@@ -336,7 +337,7 @@ void CalendarWindowsTest::listFindCyclesAndWraps()
     f.show();
     clickButton(f.calendar, "btnOggi");
     QWidget *s = f.summary("TfrmRiepAnnuale");
-    auto *list = child<QListWidget>(s, "lstRecords");
+    auto *list = child<RecordList>(s, "lstRecords");
     auto *find = child<QLineEdit>(s, "txtTrova");
     find->setText(QStringLiteral("ROSSI"));
     clickButton(s, "btnTrova");

@@ -213,12 +213,12 @@ void TestRecipeDialogs::findBringsRecipeIntoWindow()
     find.show();
     find.criterion(QStringLiteral("txtPortata"))->setText(QStringLiteral("PRIMO"));
     clickButton(&find, "btnCerca");
-    QListWidget *list = find.results()->list();
+    RecordList *list = find.results()->list();
     QCOMPARE(list->count(), 2);
     QCOMPARE(find.findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
              QStringLiteral("Il presente riepilogo contiene 2 schede."));
-    QCOMPARE(list->item(0)->text(), list->item(1)->text());
-    QCOMPARE(list->item(0)->data(RecordListPanel::positionRole).toLongLong(), 1);
+    QCOMPARE(list->text(0), list->text(1));
+    QCOMPARE(list->position(0), 1);
     doubleClickRow(list, 0);
     QVERIFY(!find.isVisible());
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Gnocchi"));
@@ -250,9 +250,9 @@ void TestRecipeDialogs::flaggedRecipes()
     TfrmRicetteSegnalate flagged(w);
     flagged.show();
     QCOMPARE(flagged.windowTitle(), QStringLiteral(" Riepilogo ricette segnalate"));
-    QListWidget *list = flagged.results()->list();
+    RecordList *list = flagged.results()->list();
     QCOMPARE(list->count(), 2);
-    QVERIFY(list->item(0)->text().startsWith(QStringLiteral("Arancini ")));
+    QVERIFY(list->text(0).startsWith(QStringLiteral("Arancini ")));
     clickButton(&flagged, "btnStampa");
     listprint::setPrinter({});
     QCOMPARE(title, QStringLiteral("Riepilogo ricette segnalate"));
@@ -265,8 +265,8 @@ void TestRecipeDialogs::flaggedRecipes()
         QCOMPARE(reports.outputs[0].orientation, QPageLayout::Landscape);
         const QStringList lines = reports.outputs[0].lines();
         QCOMPARE(lines.value(0), QStringLiteral("Riepilogo ricette segnalate"));
-        QCOMPARE(lines.value(1), list->item(0)->text());
-        QCOMPARE(lines.value(2), list->item(1)->text());
+        QCOMPARE(lines.value(1), list->text(0));
+        QCOMPARE(lines.value(2), list->text(1));
     }
     doubleClickRow(list, 1);
     QCOMPARE(field(w, QStringLiteral("txtNome")), QStringLiteral("Zabaione"));

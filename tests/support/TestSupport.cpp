@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
+#include "archive/RecordListPanel.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -84,31 +86,36 @@ ModalExpectation onNextModal(std::function<void(QWidget *)> action, std::source_
     return ModalExpectation(std::move(action), where);
 }
 
-QListWidget *recordList(QWidget *dialog)
+RecordList *recordList(QWidget *dialog)
 {
-    return dialog->findChild<QListWidget *>(QStringLiteral("lstRecords"));
+    return dialog->findChild<RecordList *>(QStringLiteral("lstRecords"));
 }
 
 QStringList recordLines(QWidget *dialog)
 {
+    // Any list named so: the shared result list, or a dialog's own list widget.
     QStringList out;
-    QListWidget *list = recordList(dialog);
-    for (int i = 0; list && i < list->count(); ++i)
-        out << list->item(i)->text();
+    const QListView *list = dialog->findChild<QListView *>(QStringLiteral("lstRecords"));
+    const QAbstractItemModel *model = list ? list->model() : nullptr;
+    for (int i = 0; model && i < model->rowCount(); ++i)
+        out << model->index(i, 0).data().toString();
     return out;
 }
 
-void doubleClickRow(QListWidget *list, int row)
+void doubleClickRow(QListView *list, int row)
 {
-    list->scrollToItem(list->item(row));
-    const QRect r = list->visualItemRect(list->item(row));
+    QVERIFY(list);
+    const QModelIndex index = list->model()->index(row, 0);
+    QVERIFY(index.isValid());
+    list->scrollTo(index);
+    const QRect r = list->visualRect(index);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
 
 void doubleClickRow(QWidget *dialog, int row)
 {
-    doubleClickRow(recordList(dialog), row);
+    doubleClickRow(dialog->findChild<QListView *>(QStringLiteral("lstRecords")), row);
 }
 
 void clickButton(QWidget *window, const char *name)

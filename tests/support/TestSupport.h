@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderSupport.h"
+#include "archive/RecordListPanel.h"
 #include "shell/Messages.h"
 
 #include <QList>
@@ -11,7 +12,6 @@
 #include <memory>
 #include <source_location>
 
-class QListWidget;
 class QTimer;
 class QWidget;
 
@@ -66,11 +66,11 @@ ModalExpectation onNextModal(std::function<void(QWidget *)> action,
                              std::source_location where = std::source_location::current());
 
 // The result list of a find, flagged-list or import dialog ("lstRecords") and its lines.
-QListWidget *recordList(QWidget *dialog);
+RecordList *recordList(QWidget *dialog);
 QStringList recordLines(QWidget *dialog);
 // Double-clicks a line as a user does (a click first, then the double click), in a list or in a
 // dialog's result list.
-void doubleClickRow(QListWidget *list, int row);
+void doubleClickRow(QListView *list, int row);
 void doubleClickRow(QWidget *dialog, int row);
 // Clicks a window's named button, which must be there and enabled.
 void clickButton(QWidget *window, const char *name);
