@@ -60,7 +60,7 @@ using CommandGroup = std::vector<CommandSpec>;
 QWidget *commandRow(QWidget *parent, const std::vector<CommandGroup> &groups,
                     QList<QWidget *> *boxes = nullptr);
 // The same commands standing in a column (the customer window's right edge): the groups top to
-// bottom, the first at the top and the last at the bottom; each button as wide as its spec says
+// bottom, the first at the top and the last at the bottom; each button as wide as its entry says
 // and buttonHeight tall.
 QWidget *commandColumn(QWidget *parent, const std::vector<CommandGroup> &groups,
                        QList<QWidget *> *boxes = nullptr, int buttonHeight = 58);
