@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace archiveform {
 
@@ -141,6 +142,22 @@ QString listStyle()
         " width: 16px; border: none; }"
         "QComboBox::down-arrow { image: url(:/archive/freccia_giu.svg); width: 10px;"
         " height: 10px; }");
+}
+
+QWidget *centredPanel(QWidget *window, const QString &panelName, bool withInfoBar)
+{
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addStretch(1);
+    auto *panel = new QWidget(window);
+    panel->setObjectName(panelName);
+    panel->setFixedSize(995, 692);
+    outer->addWidget(panel, 0, Qt::AlignHCenter);
+    outer->addStretch(1);
+    if (withInfoBar)
+        outer->addWidget(infoBar(window));
+    return panel;
 }
 
 } // namespace archiveform

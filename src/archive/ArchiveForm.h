@@ -79,6 +79,10 @@ QLabel *infoBar(QWidget *parent);
 // a flat arrow (the platform's sunken arrow box does not match the windows).
 QString listStyle();
 
+// The layout of an archive window: the panel of the window's fixed size (995 x 692) centred in
+// the window, and, when asked, the information bar across the bottom. Returns the panel.
+QWidget *centredPanel(QWidget *window, const QString &panelName, bool withInfoBar);
+
 // A field caption in Verdana.
 QLabel *caption(QWidget *parent, const QString &text);
 

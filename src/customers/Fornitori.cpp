@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -61,14 +60,7 @@ TfrmFornitori::TfrmFornitori(QWidget *parent) : GradientBackground(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
     setMinimumSize(995, 692);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addStretch(1);
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("panFornitori"));
-    m_panel->setFixedSize(995, 692);
-    outer->addWidget(m_panel, 0, Qt::AlignHCenter);
-    outer->addStretch(1);
+    m_panel = archiveform::centredPanel(this, QStringLiteral("panFornitori"), false);
 
     m_archive = new ArchiveWindow(this, customers::customerLayout(),
                                   [] { return customers::archivePath(); });

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -82,16 +81,7 @@ TfrmMenu::TfrmMenu(QWidget *parent) : GradientBackground(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
     setMinimumSize(995, 722); // the panel and the information bar
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addStretch(1);
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("panMenu"));
-    m_panel->setFixedSize(995, 692);
-    outer->addWidget(m_panel, 0, Qt::AlignHCenter);
-    outer->addStretch(1);
-    outer->addWidget(archiveform::infoBar(this));
+    m_panel = archiveform::centredPanel(this, QStringLiteral("panMenu"), true);
 
     buildCommands(m_panel);
     m_archive = new ArchiveWindow(this, menus::menuLayout(), [] { return menus::archivePath(); });

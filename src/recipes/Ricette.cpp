@@ -20,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 const QString TfrmRicette::nameRequiredMessage = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare il nome della ricetta.");
@@ -51,17 +50,7 @@ TfrmRicette::TfrmRicette(QWidget *parent) : GradientBackground(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/brisvola.svg")));
     setMinimumSize(995, 722); // the panel and the information bar
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addStretch(1);
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("panRicette"));
-    m_panel->setFixedSize(995, 692);
-    outer->addWidget(m_panel, 0, Qt::AlignHCenter);
-    outer->addStretch(1);
-    auto *info = archiveform::infoBar(this);
-    outer->addWidget(info);
+    m_panel = archiveform::centredPanel(this, QStringLiteral("panRicette"), true);
 
     buildCommands(m_panel);
     m_archive =

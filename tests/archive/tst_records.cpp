@@ -358,7 +358,10 @@ void TestRecords::killedWritersLoseNothingReported()
             pending = false;
         }
 
-        QCOMPARE(QFileInfo(path).size() % layout.recordSize(), 0);
+        // An append killed half-way may leave part of its record after the last whole one: the
+        // archive does not count it, and the next append writes over it. Nothing else may.
+        QVERIFY2(QFileInfo(path).size() % layout.recordSize() == 0 || (pending && inFlight.append),
+                 context + ": a partial record that no append in flight explains");
         std::vector<QByteArray> stored;
         RecordFile file(path, layout);
         try {
