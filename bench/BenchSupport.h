@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QString>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -41,6 +43,24 @@ inline double rawRead(const QString &path, int runs, qint64 *bytes = nullptr)
             total += n;
         if (bytes)
             *bytes = total;
+    });
+}
+
+// The same number of bytes written to a file from start to end in blocks of 1 MiB.
+// Durable: synced to the disk before it is closed, as every export is (so that a power cut after
+// it cannot leave an empty file where the old one was).
+inline double rawWrite(const QString &path, qint64 bytes, int runs, bool durable = false)
+{
+    return bench::bestOf(runs, [&] {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        const QByteArray block(1 << 20, 'x');
+        for (qint64 left = bytes; left > 0; left -= block.size())
+            f.write(block.constData(), std::min<qint64>(left, block.size()));
+        f.flush();
+        if (durable)
+            ::fdatasync(f.handle());
+        f.close();
     });
 }
 

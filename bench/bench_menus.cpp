@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "archive/Cp1252.h"
 #include "archive/CriteriaMatcher.h"
+#include "archive/ListScan.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
 #include "archive/SpreadsheetWriter.h"
@@ -65,15 +66,11 @@ void generate(const QString &path, int count)
 size_t find(const RecordFile &file, const QList<CriteriaMatcher::Criterion> &criteria)
 {
     const CriteriaMatcher matcher(file.layout(), criteria);
-    const listline::Builder &line = menus::listLine();
-    std::vector<listline::Entry> entries;
-    file.scan([&](qint64 position, const RecordView &record) {
-        if (matcher.matches(record))
-            entries.push_back({line(record), position});
-        return true;
-    });
-    listline::sort(entries);
-    return entries.size();
+    listline::Lines lines(menus::listLine());
+    listscan::addLines(
+        file, [&](const RecordView &record) { return matcher.matches(record); }, lines);
+    lines.sort();
+    return lines.size();
 }
 
 // The flagged list's scan: the line of every record flagged "Sì", sorted.
@@ -81,15 +78,15 @@ size_t flagged(const RecordFile &file)
 {
     const int flag = file.layout().field("Segnalato");
     const QByteArray yes = cp1252::encode(QStringLiteral("Sì"));
-    const listline::Builder &line = menus::listLine();
-    std::vector<listline::Entry> entries;
-    file.scan([&](qint64 position, const RecordView &record) {
-        if (spreadsheet::trimmedBytes(record.rawBytes(flag)) == yes)
-            entries.push_back({line(record), position});
-        return true;
-    });
-    listline::sort(entries);
-    return entries.size();
+    listline::Lines lines(menus::listLine());
+    listscan::addLines(
+        file,
+        [&](const RecordView &record) {
+            return spreadsheet::trimmedBytes(record.rawBytes(flag)) == yes;
+        },
+        lines);
+    lines.sort();
+    return lines.size();
 }
 
 } // namespace

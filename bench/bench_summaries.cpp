@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     const double month = bestOf(runs, [&] {
         monthLines =
             summary(calendar::Period::Month, {{"txtMeseME", "Marzo"}, {"txtAnnoME", "2024"}})
-                .entries.size();
+                .lines.size();
     });
     const calendar::CalendarTexts spring = {{"txtGiornoIN01", "01"},
                                             {"txtMeseIN01", "03"},
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
                                             {"txtMeseIN02", "06"},
                                             {"txtAnnoIN", "2024"}};
     const double interval = bestOf(
-        runs, [&] { intervalLines = summary(calendar::Period::Interval, spring).entries.size(); });
+        runs, [&] { intervalLines = summary(calendar::Period::Interval, spring).lines.size(); });
 
     // The whole year in one list: the lines built, the list filled and shown.
     const calendar::CalendarTexts year = {{"txtGiornoIN01", "01"},
@@ -85,12 +85,12 @@ int main(int argc, char *argv[])
                                           {"txtMeseIN02", "12"},
                                           {"txtAnnoIN", "2024"}};
     const calendar::Summary all = summary(calendar::Period::Interval, year);
-    yearLines = all.entries.size();
+    yearLines = all.lines.size();
     RecordListPanel panel(QString(), nullptr, RecordListPanel::Use::Summary);
     panel.resize(995, 500);
     panel.show();
     const double fill = bestOf(runs, [&] {
-        panel.setEntries(all.entries);
+        panel.setLines(all.lines);
         QApplication::processEvents();
     });
 

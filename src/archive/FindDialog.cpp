@@ -4,6 +4,7 @@
 #include "archive/CriteriaMatcher.h"
 #include "archive/DialogParts.h"
 #include "archive/ListPrint.h"
+#include "archive/ListScan.h"
 #include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
@@ -165,17 +166,13 @@ void FindDialog::btnCercaClick()
     const CriteriaMatcher matcher(*m_config.layout, criteria);
     m_count->setText(QString::number(matcher.inUse()));
 
-    std::vector<listline::Entry> entries;
+    listline::Lines lines(m_config.line);
     ProgressDialog progress(this, ProgressDialog::reading);
     try {
-        const bool whole = RecordFile(m_config.archivePath(), *m_config.layout)
-                               .scan(
-                                   [&](qint64 position, const RecordView &record) {
-                                       if (matcher.matches(record))
-                                           entries.push_back({m_config.line(record), position});
-                                       return true;
-                                   },
-                                   &progress);
+        const bool whole = listscan::addLines(
+            RecordFile(m_config.archivePath(), *m_config.layout),
+            [&matcher](const RecordView &record) { return matcher.matches(record); }, lines,
+            &progress);
         if (!whole) { // stopped by the user: the criteria stay on screen
             m_wait->hide();
             return;
@@ -186,9 +183,9 @@ void FindDialog::btnCercaClick()
         return;
     }
     if (m_config.sorted)
-        listline::sort(entries);
-    const size_t found = entries.size();
-    m_results->setEntries(std::move(entries));
+        lines.sort();
+    const size_t found = lines.size();
+    m_results->setLines(std::move(lines));
     m_results->countLabel()->setText(m_config.countPrefix + QString::number(found) +
                                      m_config.countSuffix);
     m_criteriaPage->hide();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/FindCriterion.h"
 #include "archive/ListLine.h"
 #include "archive/RecordLayout.h"
 
@@ -40,17 +41,6 @@ std::optional<ChosenRecord> readChosen(const std::function<QString()> &archivePa
 // closes all the same.
 void bringRecord(const RecordTarget &target, const std::function<QString()> &archivePath,
                  const RecordLayout &layout, qint64 position);
-
-// One criterion of a find dialog: its edit, its label, the record field it is looked for in and
-// the name of its focus rectangle ("eff" + the edit's name without "txt" when not given).
-struct FindCriterion
-{
-    QString control;
-    QString label;
-    const char *field;
-    QString eff = {};
-    bool fullWidth = false; // across both columns, below the paired ones
-};
 
 // What makes a find dialog one archive's: every find dialog of the program is this one dialog,
 // configured.

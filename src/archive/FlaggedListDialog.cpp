@@ -3,6 +3,7 @@
 #include "archive/Cp1252.h"
 #include "archive/DialogParts.h"
 #include "archive/ListPrint.h"
+#include "archive/ListScan.h"
 #include "archive/ProgressDialog.h"
 #include "archive/RecordFile.h"
 #include "archive/RecordListPanel.h"
@@ -42,24 +43,20 @@ void FlaggedListDialog::fill()
     // "Sì" in code page 1252, compared with the trimmed bytes of the field: no text is decoded
     // for the records that are not listed.
     const QByteArray yes = cp1252::encode(QStringLiteral("Sì"));
-    std::vector<listline::Entry> entries;
+    listline::Lines lines(m_config.line);
     // A failure, or the user stopping a long reading, ends the filling silently, keeping the
     // lines read so far.
     ProgressDialog progress(this, ProgressDialog::reading);
     try {
-        RecordFile(m_config.archivePath(), layout)
-            .scan(
-                [&](qint64 position, const RecordView &r) {
-                    if (spreadsheet::trimmedBytes(r.rawBytes(flag)) == yes)
-                        entries.push_back({m_config.line(r), position});
-                    return true;
-                },
-                &progress);
+        listscan::addLines(
+            RecordFile(m_config.archivePath(), layout),
+            [&](const RecordView &r) { return spreadsheet::trimmedBytes(r.rawBytes(flag)) == yes; },
+            lines, &progress);
     } catch (const std::exception &) {
     }
     if (m_config.sorted)
-        listline::sort(entries);
-    m_results->setEntries(std::move(entries));
+        lines.sort();
+    m_results->setLines(std::move(lines));
 }
 
 void FlaggedListDialog::lstRecordsDblClick()

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // The fixed-width lines that find, flagged-list and import dialogs show, one per record, in
@@ -28,8 +29,31 @@ struct Column
     const char *joinedField = nullptr;
 };
 
-// Builds one record's line. Builders decode only the fields their line shows.
-using Builder = std::function<QString(const RecordView &record)>;
+// Builds one record's line from a table of columns. A line is made in two halves, so that a list
+// can keep its records as the few bytes their lines show and make each text only when it is
+// shown: pack() appends the trimmed values the line shows to a buffer, text() makes the line from
+// them. Calling the builder does both at once.
+class Builder
+{
+public:
+    Builder() = default;
+
+    QString operator()(const RecordView &record) const;
+    explicit operator bool() const { return m_columns != nullptr; }
+
+    void pack(const RecordView &record, QByteArray &out) const;
+    // The line from values packed at packed; the number of characters written to out, which must
+    // have room for maxLength().
+    qsizetype render(const char *packed, char16_t *out) const;
+    QString text(const char *packed) const;
+    qsizetype maxLength() const { return m_maxLength; }
+
+private:
+    friend Builder columns(const RecordLayout &layout, const QList<Column> &columns);
+    struct Resolved;
+    std::shared_ptr<const std::vector<Resolved>> m_columns;
+    qsizetype m_maxLength = 0;
+};
 
 // A builder from a table of columns (at most 16) over a layout; the field names are checked here,
 // once.
@@ -46,5 +70,40 @@ struct Entry
 // accents (a, A, à sort together), then exactly, then by position in the file.
 bool lessThan(const Entry &a, const Entry &b);
 void sort(std::vector<Entry> &entries);
+
+// The lines of a list, in the order they were added until sort(). Lines added from records keep
+// only the packed values their builder shows and are made when asked for, so that a list of a
+// hundred thousand records costs little more than reading them; lines given as texts are kept as
+// they are.
+class Lines
+{
+public:
+    Lines() = default;
+    explicit Lines(Builder builder) : m_builder(std::move(builder)) {}
+    Lines(std::vector<Entry> entries);
+
+    void add(const RecordView &record, qint64 position);
+    size_t size() const { return m_rows.size(); }
+    bool empty() const { return m_rows.empty(); }
+    QString text(size_t row) const;
+    qint64 position(size_t row) const { return m_rows[row].position; }
+    std::vector<Entry> entries() const;
+
+    // The order of lessThan: as people read, then exactly, then by position.
+    void sort();
+
+private:
+    struct Row
+    {
+        qint64 position;
+        qsizetype at; // the packed values in m_packed, or the text in m_texts
+    };
+    qsizetype render(const Row &row, char16_t *out) const;
+
+    Builder m_builder;
+    QByteArray m_packed;
+    std::vector<QString> m_texts;
+    std::vector<Row> m_rows;
+};
 
 } // namespace listline

@@ -11,29 +11,29 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-void RecordListModel::setEntries(std::vector<listline::Entry> entries)
+void RecordListModel::setLines(listline::Lines lines)
 {
     beginResetModel();
-    m_entries = std::move(entries);
+    m_lines = std::move(lines);
     endResetModel();
 }
 
 int RecordListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_entries.size());
+    return parent.isValid() ? 0 : int(m_lines.size());
 }
 
 QVariant RecordListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_entries.size()))
+    if (!index.isValid() || index.row() >= int(m_lines.size()))
         return {};
-    const listline::Entry &e = m_entries[size_t(index.row())];
+    const auto row = size_t(index.row());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return e.text;
+        return m_lines.text(row);
     case RecordList::positionRole:
-        return e.position;
+        return m_lines.position(row);
     case Qt::SizeHintRole:
         return m_rowSize;
     default:
@@ -50,19 +50,19 @@ RecordList::RecordList(QWidget *parent) : QListView(parent), m_model(new RecordL
 
 int RecordList::count() const
 {
-    return int(m_model->entries().size());
+    return int(m_model->lines().size());
 }
 
 QString RecordList::text(int row) const
 {
-    const auto &entries = m_model->entries();
-    return row >= 0 && row < int(entries.size()) ? entries[size_t(row)].text : QString();
+    const listline::Lines &lines = m_model->lines();
+    return row >= 0 && row < int(lines.size()) ? lines.text(size_t(row)) : QString();
 }
 
 qint64 RecordList::position(int row) const
 {
-    const auto &entries = m_model->entries();
-    return row >= 0 && row < int(entries.size()) ? entries[size_t(row)].position : 0;
+    const listline::Lines &lines = m_model->lines();
+    return row >= 0 && row < int(lines.size()) ? lines.position(size_t(row)) : 0;
 }
 
 int RecordList::currentRow() const
@@ -75,12 +75,12 @@ void RecordList::setCurrentRow(int row)
     setCurrentIndex(m_model->index(row, 0));
 }
 
-void RecordList::setEntries(std::vector<listline::Entry> entries)
+void RecordList::setLines(listline::Lines lines)
 {
     // Every line as wide as the widest column layout allows, so that the list scrolls sideways
     // over the fixed-width lines.
     m_model->setRowSize(QSize(1600, fontMetrics().height() + 2));
-    m_model->setEntries(std::move(entries));
+    m_model->setLines(std::move(lines));
 }
 
 const QString RecordListPanel::doubleClickHint =
@@ -161,24 +161,25 @@ RecordListPanel::RecordListPanel(const QString &instructions, QWidget *parent, U
     });
 }
 
-void RecordListPanel::setEntries(std::vector<listline::Entry> entries)
+void RecordListPanel::setLines(listline::Lines lines)
 {
     // A new list is a new quick find: the same text again starts from the top.
     m_quickFind.reset();
-    m_list->setEntries(std::move(entries));
+    m_list->setLines(std::move(lines));
 }
 
 void RecordListPanel::clearEntries()
 {
-    m_list->setEntries({});
+    m_list->setLines({});
 }
 
 QStringList RecordListPanel::lines() const
 {
+    const listline::Lines &lines = m_list->lines();
     QStringList out;
-    out.reserve(m_list->count());
-    for (const listline::Entry &e : m_list->entries())
-        out.append(e.text);
+    out.reserve(qsizetype(lines.size()));
+    for (size_t i = 0; i < lines.size(); ++i)
+        out.append(lines.text(i));
     return out;
 }
 

@@ -14,23 +14,24 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The lines of a result list as a model: each row is one entry's text (Qt::DisplayRole) and the
-// position of its record (RecordList::positionRole). Every row has the same size hint, so the view
-// lays out a hundred thousand lines without asking each one.
+// The lines of a result list as a model: each row is one line's text (Qt::DisplayRole) and the
+// position of its record (RecordList::positionRole). A line's text is made when the view asks for
+// it, and every row has the same size hint, so the view lays out a hundred thousand lines without
+// making or measuring each one.
 class RecordListModel : public QAbstractListModel
 {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setEntries(std::vector<listline::Entry> entries);
-    const std::vector<listline::Entry> &entries() const { return m_entries; }
+    void setLines(listline::Lines lines);
+    const listline::Lines &lines() const { return m_lines; }
     void setRowSize(QSize size) { m_rowSize = size; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
-    std::vector<listline::Entry> m_entries;
+    listline::Lines m_lines;
     QSize m_rowSize;
 };
 
@@ -52,8 +53,8 @@ public:
     void setCurrentRow(int row);
     QString currentText() const { return text(currentRow()); }
 
-    void setEntries(std::vector<listline::Entry> entries);
-    const std::vector<listline::Entry> &entries() const { return m_model->entries(); }
+    void setLines(listline::Lines lines);
+    const listline::Lines &lines() const { return m_model->lines(); }
 
 private:
     RecordListModel *m_model;
@@ -89,7 +90,8 @@ public:
     QLabel *countLabel() const { return m_count; }
 
     // Replaces the items by these lines, in this order; the quick find starts afresh.
-    void setEntries(std::vector<listline::Entry> entries);
+    void setLines(listline::Lines lines);
+    void setEntries(std::vector<listline::Entry> entries) { setLines(std::move(entries)); }
     void clearEntries();
     QStringList lines() const;
     // The position of the selected line's record; 0 when no line is selected.

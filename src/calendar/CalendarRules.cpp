@@ -306,6 +306,7 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
     const int toKey = dateKey(to);
 
     Summary summary;
+    summary.lines = listline::Lines(line);
     summary.title = initialTitle(selection.period);
     long double sum = 0;
 
@@ -331,10 +332,9 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
                 title = QStringLiteral("Prenotazioni dal ") + selection.from +
                         QStringLiteral(" al ") + selection.to + QLatin1Char('.');
             } else {
-                if (selection.period != Period::Month && record.text(giornoRit) != selection.day)
+                if (selection.period != Period::Month && !sameDay(record, giornoRit))
                     return true;
-                if (record.text(meseRit) != selection.month ||
-                    record.text(annoRit) != selection.year)
+                if (!sameMonth(record, meseRit) || !sameYear(record, annoRit))
                     return true;
                 stored = record.text(dataRit);
                 title =
@@ -351,7 +351,7 @@ Summary buildSummary(const QString &archivePath, const Selection &selection, Pro
                 summary.unreadable.append(position);
                 return true;
             }
-            summary.entries.push_back({line(record), position});
+            summary.lines.add(record, position);
             sum += *amount;
             return true;
         },

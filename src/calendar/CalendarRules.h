@@ -67,11 +67,11 @@ QString initialTitle(Period period);
 
 struct Summary
 {
-    QString title;                        // the kind of summary as titTipologia shows it
-    std::vector<listline::Entry> entries; // the selected reservations' lines, in file order
-    double total = 0;                     // the sum of the amounts read
-    QList<qint64> unreadable;             // selected records whose date or amount did not convert
-    bool stopped = false;                 // the progress watcher stopped the scan
+    QString title;            // the kind of summary as titTipologia shows it
+    listline::Lines lines;    // the selected reservations' lines, in file order
+    double total = 0;         // the sum of the amounts read
+    QList<qint64> unreadable; // selected records whose date or amount did not convert
+    bool stopped = false;     // the progress watcher stopped the scan
 };
 
 // Reads the archive (created empty when missing) from the first record to the last and selects

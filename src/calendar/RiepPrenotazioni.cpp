@@ -146,7 +146,7 @@ void ReservationSummaryWindow::build()
         return;
     }
     titTipologia->setText(summary.title);
-    m_list->setEntries(summary.entries);
+    m_list->setLines(std::move(summary.lines));
     lblTotale->setText(calendar::totalText(summary.total));
     panInfo->setText(calendar::countText(m_list->list()->count()));
     m_list->findEdit()->setFocus();

@@ -1,7 +1,7 @@
 // The recipe window's buttons that open the dialogs reading the archive or the card on screen.
 #include "recipes/CreaRTF.h"
 #include "recipes/ExpRicette.h"
-#include "recipes/RecipeLists.h"
+#include "recipes/RecipeTargets.h"
 #include "recipes/Ricette.h"
 #include "recipes/RicetteSegnalate.h"
 #include "recipes/StampaRicette.h"

@@ -2,6 +2,7 @@
 
 #include "recipes/RecipeLists.h"
 #include "recipes/RecipeRecord.h"
+#include "recipes/RecipeTargets.h"
 
 namespace {
 FlaggedConfig flaggedRecipes(QWidget *opener)

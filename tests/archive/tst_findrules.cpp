@@ -41,6 +41,7 @@ private slots:
     void fitted();
     void columnsLine();
     void order();
+    void linesKeptAsBytes();
     void quickFindCyclesAndWraps();
     void quickFindEdges();
     void spreadsheetBytes();
@@ -167,6 +168,72 @@ void TestFindRules::order()
     // Case and accents fold together; equal lines keep file order; a shorter name before a longer.
     QCOMPARE(order, QStringList({"Arrosto:2", "Arrosto:7", "arrosto:4", "eclair:8", "Èclair:3",
                                  "Pasta:6", "Pasta al forno:5", "zuppa:1"}));
+}
+
+void TestFindRules::linesKeptAsBytes()
+{
+    // A list keeps each record's line as the bytes it shows and makes the text when asked: the
+    // texts and their order must be exactly those of lines made at once and sorted. The table has
+    // lines that agree beyond the first 48 characters, case and accent twins, a character past
+    // Latin-1 (the euro sign) early in the line, blanks, empty fields and a long list of names.
+    const listline::Builder build =
+        listline::columns(dishLayout, {{{}, "Ingredienti", 60},
+                                       {QStringLiteral(" | "), "Nome", -1},
+                                       {QStringLiteral(" "), "Portata", 4}});
+    const QString shared = QStringLiteral("Farina, uova, burro, zucchero, latte intero e fresco, ");
+    QList<Record> records = {
+        dish(QStringLiteral("Crostata"), QStringLiteral("Dolce"), shared + QStringLiteral("b")),
+        dish(QStringLiteral("Crostata"), QStringLiteral("Dolce"), shared + QStringLiteral("a")),
+        dish(QStringLiteral("Torta"), QStringLiteral("Dolce"), shared + QStringLiteral("a")),
+        dish(QStringLiteral("Èclair"), QStringLiteral("dolce"), QStringLiteral("€ 3 di panna")),
+        dish(QStringLiteral("eclair"), QStringLiteral("Dolce"), QStringLiteral("€ 3 di panna")),
+        dish(QString(), QString(), QString()),
+        dish(QStringLiteral(" Zuppa "), QStringLiteral(" Primo "), QStringLiteral("  ceci ")),
+        dish(QStringLiteral("zuppa"), QStringLiteral("Primo"), QStringLiteral("Ceci")),
+    };
+    for (int i = 0; i < 300; ++i)
+        records.append(dish(QStringLiteral("Piatto %1").arg((i * 7919) % 300),
+                            QStringLiteral("Secondo"), shared.left(i % 60)));
+
+    listline::Lines lines(build);
+    std::vector<listline::Entry> entries;
+    qint64 position = 0;
+    for (const Record &r : records) {
+        const RecordView view(dishLayout, r.bytes().constData());
+        lines.add(view, ++position);
+        entries.push_back({build(view), position});
+    }
+    QCOMPARE(lines.size(), entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        QCOMPARE(lines.text(i), entries[i].text);
+        QCOMPARE(lines.position(i), entries[i].position);
+    }
+    QCOMPARE(entries[5].text, QString(60, QLatin1Char(' ')) + QStringLiteral(" |      "));
+
+    lines.sort();
+    listline::sort(entries);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        QCOMPARE(lines.text(i), entries[i].text);
+        QCOMPARE(lines.position(i), entries[i].position);
+    }
+    // The empty record first (blanks before letters); lines agreeing for 54 characters still
+    // order by what follows.
+    QCOMPARE(lines.position(0), 6);
+    const auto at = [&](qint64 p) {
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (lines.position(i) == p)
+                return int(i);
+        return -1;
+    };
+    QVERIFY(at(2) < at(3));
+    QVERIFY(at(3) < at(1));
+
+    // Texts given whole are kept as they are, and sort the same way.
+    listline::Lines given(
+        std::vector<listline::Entry>{{QStringLiteral("zuppa"), 1}, {QStringLiteral("Arrosto"), 2}});
+    given.sort();
+    QCOMPARE(given.text(0), QStringLiteral("Arrosto"));
+    QCOMPARE(given.position(1), 1);
 }
 
 void TestFindRules::quickFindCyclesAndWraps()

@@ -177,16 +177,16 @@ void CalendarRulesTest::daySummaryListsEveryStateInFileOrder()
     const Summary s = buildSummary(
         archive, selectionFrom(Period::Day, with({{"txtGiornoGI", "05"}, {"txtMeseGI", "Marzo"}})));
     QCOMPARE(s.title, QStringLiteral("Prenotazioni del giorno 05/03/2026."));
-    QCOMPARE(int(s.entries.size()), 3);
-    QCOMPARE(s.entries[0].position, 1);
-    QCOMPARE(s.entries[1].position, 3);
-    QCOMPARE(s.entries[2].position, 5);
-    QCOMPARE(s.entries[0].text,
+    QCOMPARE(int(s.lines.size()), 3);
+    QCOMPARE(s.lines.position(0), 1);
+    QCOMPARE(s.lines.position(1), 3);
+    QCOMPARE(s.lines.position(2), 5);
+    QCOMPARE(s.lines.text(0),
              QStringLiteral("Data: 05/03/2026  Ora: 20:30  Cliente: Bianchi Luca                "
                             "    Tel. 0612345             Persone: 2    Stato: Confermata       "
                             "Tot. € 45,50"));
     // A long name is cut to its column: the following columns stay where they are.
-    QCOMPARE(s.entries[1].text,
+    QCOMPARE(s.lines.text(1),
              QStringLiteral("Data: 05/03/2026  Ora: 13:00  Cliente: Verdi Giuseppe Maria Antoni"
                             "o F  Tel. 3331112223          Persone: 12   Stato: Annullata        "
                             "Tot. € 30,00"));
@@ -194,9 +194,9 @@ void CalendarRulesTest::daySummaryListsEveryStateInFileOrder()
     QCOMPARE(totalText(s.total), QStringLiteral("€ 95,50"));
 
     // Today's row selects the same way with its own fields; 31 February is simply empty.
-    QCOMPARE(int(buildSummary(archive, selectionFrom(Period::Today, filled())).entries.size()), 3);
+    QCOMPARE(int(buildSummary(archive, selectionFrom(Period::Today, filled())).lines.size()), 3);
     const Summary none = buildSummary(archive, selectionFrom(Period::Day, filled()));
-    QVERIFY(none.entries.empty());
+    QVERIFY(none.lines.empty());
     QCOMPARE(none.title, QStringLiteral("Prenotazioni del giorno."));
 }
 
@@ -214,9 +214,9 @@ void CalendarRulesTest::intervalIncludesBothBounds()
 
     const Summary s = buildSummary(archive, selectionFrom(Period::Interval, filled()));
     QCOMPARE(s.title, QStringLiteral("Prenotazioni dal 01/03/2026 al 31/03/2026."));
-    QCOMPARE(int(s.entries.size()), 3);
-    QVERIFY(s.entries[0].text.startsWith(QStringLiteral("Data: 01/03/2026")));
-    QVERIFY(s.entries[2].text.startsWith(QStringLiteral("Data: 31/03/2026")));
+    QCOMPARE(int(s.lines.size()), 3);
+    QVERIFY(s.lines.text(0).startsWith(QStringLiteral("Data: 01/03/2026")));
+    QVERIFY(s.lines.text(2).startsWith(QStringLiteral("Data: 31/03/2026")));
     QCOMPARE(totalText(s.total), QStringLiteral("€ 30,00"));
 }
 
@@ -232,7 +232,7 @@ void CalendarRulesTest::monthSummaryTitleInLowerCase()
 
     const Summary s = buildSummary(archive, selectionFrom(Period::Month, filled()));
     QCOMPARE(s.title, QStringLiteral("Prenotazioni del mese di marzo."));
-    QCOMPARE(int(s.entries.size()), 2);
+    QCOMPARE(int(s.lines.size()), 2);
     QCOMPARE(totalText(s.total), QStringLiteral("€ 0,00"));
 }
 
@@ -257,7 +257,7 @@ void CalendarRulesTest::missingArchiveIsCreatedEmpty()
         buildSummary(archive, selectionFrom(Period::Month, with({{"txtAnnoME", "2031"}})));
     QVERIFY(QFile::exists(archive));
     QCOMPARE(QFile(archive).size(), 0);
-    QVERIFY(s.entries.empty());
+    QVERIFY(s.lines.empty());
     QCOMPARE(totalText(s.total), QStringLiteral("€ 0,00"));
 }
 
@@ -299,15 +299,15 @@ void CalendarRulesTest::unreadableRecordsAreReportedNotEndingTheSummary()
     }();
 
     const Summary day = buildSummary(archive, selectionFrom(Period::Today, filled()));
-    QCOMPARE(int(day.entries.size()), 2); // the date is not converted for a day: only the amount
+    QCOMPARE(int(day.lines.size()), 2); // the date is not converted for a day: only the amount
     // "Data rotta" has the day fields of the day, but its date is of no year: not selected.
-    QCOMPARE(day.entries[0].position, 1);
-    QCOMPARE(day.entries[1].position, 3);
+    QCOMPARE(day.lines.position(0), 1);
+    QCOMPARE(day.lines.position(1), 3);
     QCOMPARE(day.unreadable, QList<qint64>{2});
     QCOMPARE(totalText(day.total), QStringLiteral("€ 15,25"));
 
     const Summary interval = buildSummary(archive, selectionFrom(Period::Interval, filled()));
-    QCOMPARE(int(interval.entries.size()), 2);
+    QCOMPARE(int(interval.lines.size()), 2);
     QCOMPARE(interval.unreadable, (QList<qint64>{2, 4}));
     QCOMPARE(totalText(interval.total), QStringLiteral("€ 15,25"));
 

@@ -14,6 +14,7 @@
 #include "recipes/PhotoFiles.h"
 #include "recipes/RecipeLists.h"
 #include "recipes/RecipeRecord.h"
+#include "recipes/RecipeTargets.h"
 #include "recipes/Ricette.h"
 #include "recipes/RicetteSegnalate.h"
 #include "recipes/StampaRicette.h"
