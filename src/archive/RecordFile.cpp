@@ -11,10 +11,12 @@
 namespace {
 
 // Opens for reading and writing, creating the file when it is missing. An existing file is never
-// truncated: when it cannot be opened, the operation fails.
+// truncated: when it cannot be opened, the operation fails. Unbuffered, so that nothing of a
+// write that failed is kept back to be written again when the file closes, after the lock is
+// gone.
 void openArchive(QFile &file)
 {
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw ArchiveError("cannot open or create the archive");
 }
 
@@ -73,9 +75,14 @@ qint64 RecordFile::append(const Record &record)
     const int size = m_layout->recordSize();
     // A trailing partial record is invisible and is overwritten here.
     const qint64 position = recordCount(file, size) + 1;
-    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size ||
-        !syncToDisk(file))
+    const qint64 end = (position - 1) * size;
+    if (!file.seek(end) || file.write(record.bytes()) != size || !syncToDisk(file)) {
+        // A disk that filled up may have taken part of the record, or all of it without being
+        // able to keep it: the archive goes back to its whole records, so that a save reported
+        // as failed leaves nothing behind.
+        file.resize(end);
         throw ArchiveError("cannot write the archive");
+    }
     return position;
 }
 

@@ -5,6 +5,7 @@
 #include "archive/Cp1252.h"
 #include "archive/RecordFile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -43,6 +44,8 @@ private slots:
     void fileOperations();
     void partialRecordInvisibleAndOverwritten();
     void failures();
+    void fullDiskKeepsArchiveWhole_data();
+    void fullDiskKeepsArchiveWhole();
     void positionLabel();
     void scanStopsAndCountsBlocks();
     void concurrentAppendsKeepEveryRecord();
@@ -228,6 +231,46 @@ void TestRecords::failures()
         QVERIFY_THROWS_EXCEPTION(ArchiveError, fresh.count());
         QVERIFY(!QFile::exists(fresh.path()));
     }
+}
+
+void TestRecords::fullDiskKeepsArchiveWhole_data()
+{
+    QTest::addColumn<int>("room"); // bytes the disk still has
+    QTest::newRow("no room") << 0;
+    QTest::newRow("one byte") << 1;
+    QTest::newRow("all but one byte") << writerrecords::layout().recordSize() - 1;
+}
+
+void TestRecords::fullDiskKeepsArchiveWhole()
+{
+    // The disk fills up in the middle of an append: the append fails, the archive holds its
+    // records byte for byte and no piece of the new one, and an overwrite, which needs no room,
+    // still goes through. With room again, the next append takes the next position.
+    QFETCH(int, room);
+    TempProgramFolder folder;
+    const RecordLayout &layout = writerrecords::layout();
+    RecordFile file(folder.file("Pieno.pro"), layout);
+    file.append(writerrecords::record(1, 0));
+    file.append(writerrecords::record(2, 0));
+    const auto contents = [&file] {
+        QFile f(file.path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = contents();
+    {
+        DiskFull disk(before.size() + room);
+        QVERIFY(disk.active());
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, file.append(writerrecords::record(3, 0)));
+        QCOMPARE(QFileInfo(file.path()).size(), before.size());
+        QCOMPARE(contents(), before);
+        QCOMPARE(file.count(), 2);
+        file.write(2, writerrecords::record(2, 1));
+    }
+    QCOMPARE(file.read(2).bytes(), writerrecords::record(2, 1).bytes());
+    QCOMPARE(file.append(writerrecords::record(3, 0)), 3);
+    QCOMPARE(contents(), before.left(layout.recordSize()) + writerrecords::record(2, 1).bytes() +
+                             writerrecords::record(3, 0).bytes());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Pieno.pro"});
 }
 
 void TestRecords::positionLabel()
