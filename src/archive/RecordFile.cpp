@@ -43,6 +43,7 @@ Record RecordFile::read(qint64 position) const
 {
     QFile file(m_path);
     openArchive(file);
+    const FileLock lock(file, FileLock::Mode::Shared);
     const int size = m_layout->recordSize();
     if (position < 1 || position > recordCount(file, size))
         throw ArchiveError("record position out of range");
@@ -92,7 +93,11 @@ bool RecordFile::scan(const std::function<bool(qint64 position, const RecordView
     QFile file(m_path);
     openArchive(file);
     const int size = m_layout->recordSize();
-    const qint64 total = recordCount(file, size);
+    qint64 total = 0;
+    {
+        const FileLock lock(file, FileLock::Mode::Shared);
+        total = recordCount(file, size);
+    }
     const qint64 perBlock = std::max<qint64>(1, (1 << 20) / size);
     constexpr qint64 progressStep = 256;
     QByteArray block;
@@ -100,8 +105,13 @@ bool RecordFile::scan(const std::function<bool(qint64 position, const RecordView
     while (position < total) {
         const qint64 n = std::min(perBlock, total - position);
         block.resize(n * size);
-        if (file.read(block.data(), n * size) != n * size)
-            throw ArchiveError("cannot read the archive");
+        {
+            // Each block is read whole between two saves of another workstation, never while one
+            // is writing; the lock is let go before the records are visited.
+            const FileLock lock(file, FileLock::Mode::Shared);
+            if (file.read(block.data(), n * size) != n * size)
+                throw ArchiveError("cannot read the archive");
+        }
         for (qint64 i = 0; i < n; ++i) {
             ++position;
             if (!visit(position, RecordView(*m_layout, block.constData() + i * size)))
