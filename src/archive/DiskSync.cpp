@@ -1,6 +1,7 @@
 #include "archive/DiskSync.h"
 
-#include <QFile>
+#include <QFileDevice>
+#include <QSaveFile>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -10,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-bool syncToDisk(QFile &file)
+bool syncToDisk(QFileDevice &file)
 {
     if (!file.flush())
         return false;
@@ -23,4 +24,13 @@ bool syncToDisk(QFile &file)
     } while (rc == -1 && errno == EINTR);
     return rc == 0;
 #endif
+}
+
+bool commitWhole(QSaveFile &file)
+{
+    if (!syncToDisk(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }

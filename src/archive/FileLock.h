@@ -4,9 +4,10 @@ class QFile;
 
 // A lock on a whole open file, held for the lifetime of the object. Writers to the archives take
 // the exclusive lock so that two workstations sharing the program folder never write over each
-// other; a reader that must see whole records (the copies of the data) takes the shared one,
-// which waits for a writer to finish and keeps writers out while it reads. Ordinary readers take
-// none. Waits while another process holds a lock that excludes it.
+// other; readers take the shared one (the archive for each read and each block of a scan, the
+// copies of the data for the whole copy), which waits for a writer to finish and keeps writers
+// out while it reads, so that no reader sees a record half-written. Waits while another process
+// holds a lock that excludes it.
 class FileLock
 {
 public:

@@ -1,6 +1,7 @@
 #include "archive/IniFile.h"
 
 #include "archive/Cp1252.h"
+#include "archive/DiskSync.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -65,5 +66,5 @@ bool IniFile::save()
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }

@@ -11,10 +11,12 @@
 namespace {
 
 // Opens for reading and writing, creating the file when it is missing. An existing file is never
-// truncated: when it cannot be opened, the operation fails.
+// truncated: when it cannot be opened, the operation fails. Unbuffered, so that nothing of a
+// write that failed is kept back to be written again when the file closes, after the lock is
+// gone.
 void openArchive(QFile &file)
 {
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw ArchiveError("cannot open or create the archive");
 }
 
@@ -41,6 +43,7 @@ Record RecordFile::read(qint64 position) const
 {
     QFile file(m_path);
     openArchive(file);
+    const FileLock lock(file, FileLock::Mode::Shared);
     const int size = m_layout->recordSize();
     if (position < 1 || position > recordCount(file, size))
         throw ArchiveError("record position out of range");
@@ -73,9 +76,14 @@ qint64 RecordFile::append(const Record &record)
     const int size = m_layout->recordSize();
     // A trailing partial record is invisible and is overwritten here.
     const qint64 position = recordCount(file, size) + 1;
-    if (!file.seek((position - 1) * size) || file.write(record.bytes()) != size ||
-        !syncToDisk(file))
+    const qint64 end = (position - 1) * size;
+    if (!file.seek(end) || file.write(record.bytes()) != size || !syncToDisk(file)) {
+        // A disk that filled up may have taken part of the record, or all of it without being
+        // able to keep it: the archive goes back to its whole records, so that a save reported
+        // as failed leaves nothing behind.
+        file.resize(end);
         throw ArchiveError("cannot write the archive");
+    }
     return position;
 }
 
@@ -85,7 +93,11 @@ bool RecordFile::scan(const std::function<bool(qint64 position, const RecordView
     QFile file(m_path);
     openArchive(file);
     const int size = m_layout->recordSize();
-    const qint64 total = recordCount(file, size);
+    qint64 total = 0;
+    {
+        const FileLock lock(file, FileLock::Mode::Shared);
+        total = recordCount(file, size);
+    }
     const qint64 perBlock = std::max<qint64>(1, (1 << 20) / size);
     constexpr qint64 progressStep = 256;
     QByteArray block;
@@ -93,8 +105,13 @@ bool RecordFile::scan(const std::function<bool(qint64 position, const RecordView
     while (position < total) {
         const qint64 n = std::min(perBlock, total - position);
         block.resize(n * size);
-        if (file.read(block.data(), n * size) != n * size)
-            throw ArchiveError("cannot read the archive");
+        {
+            // Each block is read whole between two saves of another workstation, never while one
+            // is writing; the lock is let go before the records are visited.
+            const FileLock lock(file, FileLock::Mode::Shared);
+            if (file.read(block.data(), n * size) != n * size)
+                throw ArchiveError("cannot read the archive");
+        }
         for (qint64 i = 0; i < n; ++i) {
             ++position;
             if (!visit(position, RecordView(*m_layout, block.constData() + i * size)))

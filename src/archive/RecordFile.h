@@ -9,7 +9,9 @@
 
 // One archive file: records of the layout's size back to back, no header. Every call opens the
 // file (creating it empty when missing), does its work and closes it; every failure throws
-// ArchiveError. Positions are 1-based.
+// ArchiveError. Positions are 1-based. Writes hold the file's exclusive lock; reads hold the shared
+// one while they read (a scan lets it go between its blocks), so that a save from another process
+// is never seen half-done.
 class RecordFile
 {
 public:

@@ -1,6 +1,7 @@
 #include "archive/SpreadsheetWriter.h"
 
 #include "archive/Cp1252.h"
+#include "archive/DiskSync.h"
 
 #include <QSaveFile>
 
@@ -179,7 +180,7 @@ bool write(const QString &path, const QString &sheetName, const QList<Column> &c
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }
 
 bool write(const QString &path, const QString &sheetName, const QList<Column> &columns,

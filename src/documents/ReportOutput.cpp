@@ -1,5 +1,6 @@
 #include "documents/ReportOutput.h"
 
+#include "archive/DiskSync.h"
 #include "shell/Messages.h"
 #include "shell/Version.h"
 
@@ -182,7 +183,7 @@ bool writePdf(Report &report, const QString &path, const QString &title, const Q
         file.cancelWriting();
         return fail(why);
     }
-    if (!file.commit())
+    if (!commitWhole(file))
         return fail(file.errorString());
     return true;
 }

@@ -1,5 +1,6 @@
 #include "quotes/LogoFile.h"
 
+#include "archive/DiskSync.h"
 #include "shell/ProgramFolder.h"
 
 #include <QImageReader>
@@ -41,7 +42,7 @@ bool saveLogo(const QImage &image)
         return false;
     if (!image.convertToFormat(QImage::Format_RGB32).save(&file, "BMP"))
         return false;
-    return file.commit();
+    return commitWhole(file);
 }
 
 } // namespace quotes

@@ -1,5 +1,6 @@
 #include "recipes/PhotoFiles.h"
 
+#include "archive/DiskSync.h"
 #include "shell/FileChooser.h"
 #include <QFileDialog>
 #include <QImageReader>
@@ -34,7 +35,7 @@ bool writeJpeg(const QImage &picture, const QString &path)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }
 
 QImage readPicture(const QString &path)

@@ -1,6 +1,7 @@
 #include "recipes/RecipeCard.h"
 
 #include "archive/Cp1252.h"
+#include "archive/DiskSync.h"
 #include "shell/Clock.h"
 
 #include <QLocale>
@@ -131,7 +132,7 @@ bool writeRtf(const QString &path, const Values &values)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }
 
 } // namespace recipecard

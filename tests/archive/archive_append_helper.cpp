@@ -5,11 +5,19 @@
 //   appends and overwrites of random stored records, each version one more than the last. Before
 //   each save it prints "B A|W <position> <version>", after the call returned "E"; so whatever
 //   was printed "E" for had been reported as saved (the killed-writer test).
+//   archive_append_helper <path> overwrite <position> <n>: overwrites the stored record at
+//   position n times, with versions 1 to n (the concurrent-overwrite test).
+//   archive_append_helper <path> halves <position>: overwrites the record at position with
+//   version 1 in two halves under the archive's lock, as a slow save on another workstation
+//   might; prints "locked" once the first half is written and pauses before the second.
 #include "WriterRecords.h"
+#include "archive/FileLock.h"
 #include "archive/RecordFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <cstdio>
 
@@ -39,6 +47,30 @@ int saveUntilKilled(const QString &path, qint64 version, quint32 seed)
     }
 }
 
+int overwrite(const QString &path, qint64 position, qint64 times)
+{
+    RecordFile file(path, writerrecords::layout());
+    for (qint64 version = 1; version <= times; ++version)
+        file.write(position, writerrecords::record(position, version));
+    return 0;
+}
+
+int writeInHalves(const QString &path, qint64 position)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return 1;
+    const FileLock lock(file);
+    const QByteArray bytes = writerrecords::record(position, 1).bytes();
+    const qint64 half = bytes.size() / 2;
+    if (!file.seek((position - 1) * bytes.size()) || file.write(bytes.left(half)) != half)
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    QThread::msleep(300);
+    return file.write(bytes.mid(half)) == bytes.size() - half ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -47,6 +79,11 @@ int main(int argc, char *argv[])
     if (argc == 5 && QByteArray(argv[2]) == "loop")
         return saveUntilKilled(QString::fromLocal8Bit(argv[1]), QByteArray(argv[3]).toLongLong(),
                                QByteArray(argv[4]).toUInt());
+    if (argc == 4 && QByteArray(argv[2]) == "halves")
+        return writeInHalves(QString::fromLocal8Bit(argv[1]), QByteArray(argv[3]).toLongLong());
+    if (argc == 5 && QByteArray(argv[2]) == "overwrite")
+        return overwrite(QString::fromLocal8Bit(argv[1]), QByteArray(argv[3]).toLongLong(),
+                         QByteArray(argv[4]).toLongLong());
     if (argc != 4)
         return 2;
     const RecordLayout &layout = writerrecords::layout();

@@ -5,6 +5,7 @@
 #include "archive/Cp1252.h"
 #include "archive/RecordFile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -43,10 +44,15 @@ private slots:
     void fileOperations();
     void partialRecordInvisibleAndOverwritten();
     void failures();
+    void fullDiskKeepsArchiveWhole_data();
+    void fullDiskKeepsArchiveWhole();
     void positionLabel();
     void scanStopsAndCountsBlocks();
     void concurrentAppendsKeepEveryRecord();
     void killedWritersLoseNothingReported();
+    void readersWaitForASaveInProgress();
+    void listingWhileAnotherSavesSeesWholeRecords();
+    void concurrentOverwritesKeepEveryOtherRecord();
 };
 
 void TestRecords::codePageRoundTrip_data()
@@ -230,6 +236,46 @@ void TestRecords::failures()
     }
 }
 
+void TestRecords::fullDiskKeepsArchiveWhole_data()
+{
+    QTest::addColumn<int>("room"); // bytes the disk still has
+    QTest::newRow("no room") << 0;
+    QTest::newRow("one byte") << 1;
+    QTest::newRow("all but one byte") << writerrecords::layout().recordSize() - 1;
+}
+
+void TestRecords::fullDiskKeepsArchiveWhole()
+{
+    // The disk fills up in the middle of an append: the append fails, the archive holds its
+    // records byte for byte and no piece of the new one, and an overwrite, which needs no room,
+    // still goes through. With room again, the next append takes the next position.
+    QFETCH(int, room);
+    TempProgramFolder folder;
+    const RecordLayout &layout = writerrecords::layout();
+    RecordFile file(folder.file("Pieno.pro"), layout);
+    file.append(writerrecords::record(1, 0));
+    file.append(writerrecords::record(2, 0));
+    const auto contents = [&file] {
+        QFile f(file.path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = contents();
+    {
+        DiskFull disk(before.size() + room);
+        QVERIFY(disk.active());
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, file.append(writerrecords::record(3, 0)));
+        QCOMPARE(QFileInfo(file.path()).size(), before.size());
+        QCOMPARE(contents(), before);
+        QCOMPARE(file.count(), 2);
+        file.write(2, writerrecords::record(2, 1));
+    }
+    QCOMPARE(file.read(2).bytes(), writerrecords::record(2, 1).bytes());
+    QCOMPARE(file.append(writerrecords::record(3, 0)), 3);
+    QCOMPARE(contents(), before.left(layout.recordSize()) + writerrecords::record(2, 1).bytes() +
+                             writerrecords::record(3, 0).bytes());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Pieno.pro"});
+}
+
 void TestRecords::positionLabel()
 {
     QCOMPARE(RecordFile::positionFromText(QString()), 0);
@@ -262,6 +308,32 @@ void TestRecords::scanStopsAndCountsBlocks()
     });
     QCOMPARE(seen, (QList<qint64>{1, 2, 3}));
 }
+
+namespace {
+// Whether every record of the archive is whole: each is the record its position and its version
+// (as stored in it) give. On failure, what is wrong goes into why.
+bool everyRecordWhole(const RecordFile &file, qint64 *seen, QByteArray *why)
+{
+    *seen = 0;
+    file.scan([&](qint64 position, const RecordView &view) {
+        const Record record = view.toRecord();
+        bool number = false;
+        const qint64 version = record.text(1).toLongLong(&number);
+        const QByteArray whole = writerrecords::record(position, version).bytes();
+        if (!number || record.bytes() != whole) {
+            qsizetype at = 0;
+            while (at < whole.size() && record.bytes().at(at) == whole.at(at))
+                ++at;
+            *why = "record " + QByteArray::number(position) + " is torn: version " +
+                   record.text(1).toLatin1() + ", wrong from byte " + QByteArray::number(at);
+            return false;
+        }
+        ++*seen;
+        return true;
+    });
+    return why->isEmpty();
+}
+} // namespace
 
 void TestRecords::concurrentAppendsKeepEveryRecord()
 {
@@ -401,6 +473,106 @@ void TestRecords::killedWritersLoseNothingReported()
     qInfo("%d writers killed, %d of them during a save; %d saves reported, all kept; %d saves in "
           "flight lost; %zu records; %lld ms",
           rounds, killedInFlight, reportedSaves, inFlightLost, expected.size(), clock.elapsed());
+}
+
+void TestRecords::readersWaitForASaveInProgress()
+{
+    // Another workstation is half-way through overwriting record 2: a listing and a read wait for
+    // it to finish and see the new record whole, never its first half over the old one.
+    TempProgramFolder folder;
+    const QString path = folder.file("Lento.pro");
+    RecordFile file(path, writerrecords::layout());
+    for (qint64 p = 1; p <= 3; ++p)
+        file.append(writerrecords::record(p, 0));
+    for (const bool listing : {true, false}) {
+        file.write(2, writerrecords::record(2, 0));
+        QProcess writer;
+        writer.start(QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/archive_append_helper"),
+                     {path, QStringLiteral("halves"), QStringLiteral("2")});
+        QVERIFY(writer.waitForReadyRead(10000));
+        QCOMPARE(writer.readLine(), QByteArray("locked\n"));
+        if (listing) {
+            qint64 count = 0;
+            QByteArray why;
+            QVERIFY2(everyRecordWhole(file, &count, &why), why);
+            QCOMPARE(count, 3);
+        }
+        const QByteArray seen = file.read(2).bytes();
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
+        QCOMPARE(seen, writerrecords::record(2, 1).bytes());
+    }
+}
+
+void TestRecords::listingWhileAnotherSavesSeesWholeRecords()
+{
+    // A find lists the archive over and over while another workstation saves in a loop, appending
+    // and overwriting: every record a listing hands out is whole, as one save wrote it.
+    TempProgramFolder folder;
+    const QString path = folder.file("Letto.pro");
+    RecordFile file(path, writerrecords::layout());
+    constexpr qint64 stored = 40;
+    for (qint64 p = 1; p <= stored; ++p)
+        file.append(writerrecords::record(p, 0));
+    const quint32 seed = QRandomGenerator::global()->generate();
+    const QByteArray context = "seed " + QByteArray::number(seed);
+    QProcess writer;
+    writer.setStandardOutputFile(QProcess::nullDevice());
+    writer.start(QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/archive_append_helper"),
+                 {path, QStringLiteral("loop"), QStringLiteral("1"), QString::number(seed)});
+    QVERIFY2(writer.waitForStarted(10000), context);
+    const auto stop = qScopeGuard([&writer] {
+        writer.kill();
+        writer.waitForFinished(10000);
+    });
+    int listings = 0;
+    qint64 seen = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1500 || seen <= stored) {
+        QByteArray why;
+        QVERIFY2(everyRecordWhole(file, &seen, &why), context + ": " + why);
+        ++listings;
+        QVERIFY2(clock.elapsed() < 20000, context + ": the writer appended nothing");
+    }
+    QVERIFY(listings > 10);
+}
+
+void TestRecords::concurrentOverwritesKeepEveryOtherRecord()
+{
+    // Two workstations update two different records of one archive over and over, while a
+    // listing reads it: every listing sees whole records, each of the two ends as its last save
+    // wrote it and every other record stays as it was.
+    TempProgramFolder folder;
+    const QString path = folder.file("Aggiornato.pro");
+    RecordFile file(path, writerrecords::layout());
+    constexpr qint64 stored = 6;
+    for (qint64 p = 1; p <= stored; ++p)
+        file.append(writerrecords::record(p, 0));
+    const QString helper = QStringLiteral(BRISVOLA_TEST_BINARY_DIR "/archive_append_helper");
+    constexpr int times = 200;
+    QProcess one, two;
+    one.start(helper,
+              {path, QStringLiteral("overwrite"), QStringLiteral("2"), QString::number(times)});
+    two.start(helper,
+              {path, QStringLiteral("overwrite"), QStringLiteral("5"), QString::number(times)});
+    QVERIFY(one.waitForStarted(10000) && two.waitForStarted(10000));
+    while (one.state() != QProcess::NotRunning || two.state() != QProcess::NotRunning) {
+        qint64 seen = 0;
+        QByteArray why;
+        QVERIFY2(everyRecordWhole(file, &seen, &why), why);
+        QCOMPARE(seen, stored);
+        one.waitForFinished(1);
+        two.waitForFinished(1);
+    }
+    QCOMPARE(one.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(one.exitCode(), 0);
+    QCOMPARE(two.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(two.exitCode(), 0);
+    QCOMPARE(QFileInfo(path).size(), stored * writerrecords::layout().recordSize());
+    for (qint64 p = 1; p <= stored; ++p)
+        QCOMPARE(file.read(p).bytes(),
+                 writerrecords::record(p, p == 2 || p == 5 ? times : 0).bytes());
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

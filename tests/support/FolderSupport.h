@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -33,4 +35,38 @@ private:
     QString m_path;
     bool m_folder = false;
     bool m_immutable = false;
+};
+
+// A disk that fills up, for the scope of the guard: no file of this process may grow beyond
+// `bytes` (a file size limit; a write past it fails as on a full disk instead of raising
+// SIGXFSZ). The limit and the signal's disposition are restored by the destructor, so that a
+// failing check cannot leave them set. active() tells whether the limit could be set.
+class DiskFull
+{
+public:
+    explicit DiskFull(qint64 bytes);
+    ~DiskFull();
+    DiskFull(const DiskFull &) = delete;
+    DiskFull &operator=(const DiskFull &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+    unsigned long long m_soft = 0, m_hard = 0; // the limits before
+    bool m_signalSet = false;
+    void (*m_savedSignal)(int) = nullptr; // SIGXFSZ's disposition before
+};
+
+// What a folder holds, every file beneath it with its bytes, when the snapshot is made.
+// changes() names each file added, removed or changed since: empty when the folder is as it was.
+class FolderSnapshot
+{
+public:
+    explicit FolderSnapshot(QString folder);
+    QByteArray changes() const;
+
+private:
+    static QMap<QString, QByteArray> files(const QString &folder);
+    QString m_folder;
+    QMap<QString, QByteArray> m_files;
 };
