@@ -196,6 +196,8 @@ void ArchiveSession::duplicate()
             }
             values = *asked;
         }
+        if (m_config.duplicateOpensArchive == Config::ArchiveCheck::BeforeCopy)
+            static_cast<void>(RecordFile(archivePath(), *m_layout).count());
     } catch (const ArchiveError &) {
         failure(Command::Duplicate);
         return;
@@ -210,7 +212,7 @@ void ArchiveSession::duplicate()
     m_screen->setPositionText(QString());
     if (hooks.duplicate)
         hooks.duplicate();
-    if (m_config.duplicateOpensArchive) {
+    if (m_config.duplicateOpensArchive == Config::ArchiveCheck::AfterCopy) {
         try {
             static_cast<void>(RecordFile(archivePath(), *m_layout).count());
         } catch (const ArchiveError &) {

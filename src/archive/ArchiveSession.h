@@ -22,11 +22,12 @@
 //              default, hooks.clear runs, the position empties, the values of newValues are put
 //              (nullopt stops there with the failure message), the first control takes the focus.
 //   Duplicate  on a card never saved: the refusal warning. Otherwise duplicateValues (if any) is
-//              asked first: nullopt stops with the Duplicate failure message and changes nothing.
+//              asked first, and the archive opened when told to before the copy: nullopt, or an
+//              archive failure, stops with the Duplicate failure message and changes nothing.
 //              Then the attachment fields empty, the values of duplicateValues are put (and the
 //              flags clear, when told), the position empties, hooks.duplicate runs, the archive
-//              is opened when told, the first control takes the focus, and the
-//              information notice follows.
+//              is opened when told to after the copy (a failure leaves the copy begun), the first
+//              control takes the focus, and the information notice follows.
 //   Save       hooks.beforeSave, the saveDefaults into empty fields, then the checks in their
 //              order (the first that fails shows its message, focuses its control and stops),
 //              hooks.check, then the record is read from the screen (bound fields, trimmed unless
@@ -130,9 +131,17 @@ public:
         // After a save the stored record goes back on screen, so that the fields derive worked
         // out show what the archive holds.
         bool showStored = false;
-        // Duplicate opens the archive (creating it) to make sure it is reachable; a failure shows
-        // the Duplicate failure message and the information notice does not follow.
-        bool duplicateOpensArchive = false;
+        // Duplicate opens the archive (creating it) to make sure it is reachable: before the copy
+        // is begun (a failure changes nothing) or once it is made (a failure leaves the screen as
+        // the copy left it). Either way a failure shows the Duplicate failure message and the
+        // information notice does not follow.
+        enum class ArchiveCheck
+        {
+            None,
+            BeforeCopy,
+            AfterCopy
+        };
+        ArchiveCheck duplicateOpensArchive = ArchiveCheck::None;
         // The notice after a record is appended; empty for the usual one.
         QString insertedMessage;
         // The control that takes the focus after New and Duplicate.

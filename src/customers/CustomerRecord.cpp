@@ -92,6 +92,9 @@ ArchiveSession::Config sessionConfig()
     config.archivePath = [] { return archivePath(); };
     config.attachmentFields = attachmentFields();
     config.flagFields = {QStringLiteral("Ricontatta")};
+    // Duplicate proves the archive reachable before the copy is begun: a failure is the archive
+    // error, with the card, its attachments and its position as they were.
+    config.duplicateOpensArchive = ArchiveSession::Config::ArchiveCheck::BeforeCopy;
     config.firstControl = QStringLiteral("txtDitta");
     config.checks = {ArchiveSession::required(QStringLiteral("Ditta"), QStringLiteral("txtDitta"),
                                               nameRequiredMessage)};

@@ -218,6 +218,7 @@ void TfrmFornitori::configureArchive()
     config.flagFields = session.flagFields;
     config.firstControl = session.firstControl;
     config.checks = session.checks;
+    config.duplicateOpensArchive = session.duplicateOpensArchive;
 
     QStringList chain;
     for (const char *name : enterChain)

@@ -40,7 +40,8 @@ ArchiveSession::Config sessionConfig()
     config.checks = {ArchiveSession::required(QStringLiteral("Titolo"), QStringLiteral("txtTitolo"),
                                               titleRequiredMessage)};
     config.duplicateClearsFlags = true;
-    config.duplicateOpensArchive = true;
+    // The copy is begun before the archive is found unreachable: it stays begun.
+    config.duplicateOpensArchive = ArchiveSession::Config::ArchiveCheck::AfterCopy;
     config.failures[ArchiveSession::Command::Duplicate] = {brisvola::MessageKind::Warning};
     return config;
 }

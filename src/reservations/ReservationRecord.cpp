@@ -220,7 +220,8 @@ ArchiveSession::Config sessionConfig(std::function<QString()> archivePath)
     // A duplicate is a new reservation of the same customer: its date is chosen again.
     c.attachmentFields = {QStringLiteral("GiornoRit"), QStringLiteral("MeseRit"),
                           QStringLiteral("GiornoRic"), QStringLiteral("MeseRic")};
-    c.duplicateOpensArchive = true;
+    // An unreachable archive stops the copy before it is begun: the card keeps what was typed.
+    c.duplicateOpensArchive = ArchiveSession::Config::ArchiveCheck::BeforeCopy;
     c.firstControl = QStringLiteral("txtGiornoRit");
     c.checks = saveChecks();
     c.derive = deriveFields;

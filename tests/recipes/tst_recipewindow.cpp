@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,20 +52,6 @@ const QString invalidAttachmentName =
 using brisvola::MessageKind;
 
 namespace {
-
-ModalExpectation chooseFile(const QString &path)
-{
-    return onNextModal([path](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        // The chooser's list loads in the background: a file of the folder already shown may not
-        // be selectable yet, so the name goes into its edit as a user would type it.
-        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-}
 
 // Types text, sending non-ASCII characters one by one.
 void type(QWidget *w, const QString &text)

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QTest>
@@ -84,6 +86,22 @@ ModalExpectation::~ModalExpectation()
 ModalExpectation onNextModal(std::function<void(QWidget *)> action, std::source_location where)
 {
     return ModalExpectation(std::move(action), where);
+}
+
+ModalExpectation chooseFile(const QString &path, std::source_location where)
+{
+    return ModalExpectation(
+        [path](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            // The chooser's list loads in the background: a file of the folder already shown may
+            // not be selectable yet, so the name goes into its edit as a user would type it.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+            static_cast<QDialog *>(dialog)->accept();
+        },
+        where);
 }
 
 RecordList *recordList(QWidget *dialog)

@@ -64,6 +64,9 @@ private:
 
 ModalExpectation onNextModal(std::function<void(QWidget *)> action,
                              std::source_location where = std::source_location::current());
+// Chooses path in the next file chooser (to open or to save), typing it as the user would.
+ModalExpectation chooseFile(const QString &path,
+                            std::source_location where = std::source_location::current());
 
 // The result list of a find, flagged-list or import dialog ("lstRecords") and its lines.
 RecordList *recordList(QWidget *dialog);
