@@ -25,10 +25,11 @@ std::optional<QString> storedPassword()
     }
 }
 
-// Scrambling keeps only the low byte of each character and counts characters in 8 bits.
+// Scrambling keeps only the low byte of each character and counts characters in 8 bits. A blank
+// password would lock everyone out: no typed password matches an empty store.
 bool storable(const QString &password)
 {
-    if (password.size() > 255)
+    if (password.isEmpty() || password.size() > 255)
         return false;
     for (QChar c : password)
         if (c.unicode() > 0xFF)

@@ -50,7 +50,7 @@ enum class ChangeResult
     Changed,      // changedMessage
     WrongOld,     // wrongOldPasswordMessage
     NotConfirmed, // notConfirmedMessage (new and confirmation differ, letter case included)
-    Unsupported,  // unsupportedPasswordMessage: the store holds at most 255 Latin-1 characters
+    Unsupported,  // unsupportedPasswordMessage: the store holds 1 to 255 Latin-1 characters
     Failed        // changeErrorMessage: reading or writing the store failed; nothing changed
 };
 

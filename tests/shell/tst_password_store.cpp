@@ -176,6 +176,10 @@ private slots:
             << "benvenutitutti"
             << "prezzo€"
             << "prezzo€" << ChangeResult::Unsupported << "benvenutitutti";
+        // A blank password could never be typed at the login again: refused, the old one stays.
+        QTest::newRow("blank") << "benvenutitutti"
+                               << "  "
+                               << " " << ChangeResult::Unsupported << "benvenutitutti";
         QTest::newRow("Latin-1 accents") << "benvenutitutti"
                                          << "perché"
                                          << "perché" << ChangeResult::Changed << "PERCHé";
