@@ -300,7 +300,7 @@ Lines::Lines(std::vector<Entry> entries)
     m_rows.reserve(entries.size());
     m_texts.reserve(entries.size());
     for (Entry &e : entries) {
-        m_rows.push_back({e.position, qsizetype(m_texts.size())});
+        m_rows.push_back({e.position, 0, quint32(m_texts.size())});
         m_texts.push_back(std::move(e.text));
     }
 }
@@ -309,21 +309,25 @@ void Lines::add(const RecordView &record, qint64 position)
 {
     if (!m_builder)
         throw std::logic_error("lines from records need the builder of their line");
-    m_rows.push_back({position, m_packed.size()});
-    m_builder.pack(record, m_packed);
-}
-
-qsizetype Lines::render(const Row &row, char16_t *out) const
-{
-    return m_builder.render(m_packed.constData() + row.at, out);
+    thread_local QByteArray values;
+    values.resize(0);
+    m_builder.pack(record, values);
+    constexpr qsizetype chunkSize = 4 << 20;
+    if (m_chunks.empty() || m_chunks.back().size() + values.size() > m_chunks.back().capacity()) {
+        m_chunks.emplace_back();
+        m_chunks.back().reserve(std::max(chunkSize, values.size()));
+    }
+    QByteArray &chunk = m_chunks.back();
+    m_rows.push_back({position, quint32(m_chunks.size() - 1), quint32(chunk.size())});
+    chunk.append(values);
 }
 
 QString Lines::text(size_t row) const
 {
     const Row &r = m_rows[row];
     if (!m_builder)
-        return m_texts[size_t(r.at)];
-    return m_builder.text(m_packed.constData() + r.at);
+        return m_texts[r.offset];
+    return m_builder.text(packed(r));
 }
 
 std::vector<Entry> Lines::entries() const
@@ -342,7 +346,8 @@ void Lines::sort()
         order = sortedOrder(
             m_rows.size(), m_builder.maxLength(),
             [this](size_t i, char16_t *buffer) {
-                return std::u16string_view(buffer, size_t(render(m_rows[i], buffer)));
+                return std::u16string_view(buffer,
+                                           size_t(m_builder.render(packed(m_rows[i]), buffer)));
             },
             [this](size_t i) { return m_rows[i].position; });
     } else {
@@ -351,7 +356,7 @@ void Lines::sort()
             longest = std::max(longest, t.size());
         order = sortedOrder(
             m_rows.size(), longest,
-            [this](size_t i, char16_t *) { return view(m_texts[size_t(m_rows[i].at)]); },
+            [this](size_t i, char16_t *) { return view(m_texts[m_rows[i].offset]); },
             [this](size_t i) { return m_rows[i].position; });
     }
     std::vector<Row> sorted;

@@ -96,12 +96,18 @@ private:
     struct Row
     {
         qint64 position;
-        qsizetype at; // the packed values in m_packed, or the text in m_texts
+        quint32 chunk;  // the packed values: m_chunks[chunk] from offset
+        quint32 offset; // or the text m_texts[offset]
     };
-    qsizetype render(const Row &row, char16_t *out) const;
+    const char *packed(const Row &row) const
+    {
+        return m_chunks[row.chunk].constData() + row.offset;
+    }
 
     Builder m_builder;
-    QByteArray m_packed;
+    // The packed values in blocks that are filled and never grown, so that a long list is never
+    // copied over as it grows.
+    std::vector<QByteArray> m_chunks;
     std::vector<QString> m_texts;
     std::vector<Row> m_rows;
 };
