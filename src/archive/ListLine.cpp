@@ -330,15 +330,6 @@ QString Lines::text(size_t row) const
     return m_builder.text(packed(r));
 }
 
-std::vector<Entry> Lines::entries() const
-{
-    std::vector<Entry> out;
-    out.reserve(m_rows.size());
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        out.push_back({text(i), m_rows[i].position});
-    return out;
-}
-
 void Lines::sort()
 {
     std::vector<size_t> order;

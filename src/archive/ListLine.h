@@ -87,7 +87,6 @@ public:
     bool empty() const { return m_rows.empty(); }
     QString text(size_t row) const;
     qint64 position(size_t row) const { return m_rows[row].position; }
-    std::vector<Entry> entries() const;
 
     // The order of lessThan: as people read, then exactly, then by position.
     void sort();

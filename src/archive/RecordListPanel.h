@@ -91,7 +91,6 @@ public:
 
     // Replaces the items by these lines, in this order; the quick find starts afresh.
     void setLines(listline::Lines lines);
-    void setEntries(std::vector<listline::Entry> entries) { setLines(std::move(entries)); }
     void clearEntries();
     QStringList lines() const;
     // The position of the selected line's record; 0 when no line is selected.
